@@ -1,0 +1,69 @@
+// The one record of program-wide state, made of the subsystems' own records. Handlers take
+// Program&; everything else takes the narrowest piece it needs.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/diagnostic_log.h"
+#include "app/screen_state.h"
+#include "game/board.h"
+#include "game/hit_map.h"
+#include "platform/image.h"
+#include "platform/random.h"
+#include "platform/window.h"
+#include "settings/game_settings.h"
+#include "storage/text_catalog.h"
+#include "ui/hotspots.h"
+#include "ui/metrics.h"
+
+// What differs between the game on a desktop and the same program in a headless test.
+struct PlatformChoices {
+    std::string videoDrivers = "x11,wayland";  // real displays only: never run invisibly
+    bool showMessageBoxes = true;              // tests record the boxes instead
+    std::string gameDir;                       // empty: the executable's folder
+};
+
+struct ShownMessage {
+    std::string title;
+    std::string text;
+};
+
+struct Program {
+    PlatformChoices platform;
+    std::vector<std::string> arguments;  // command-line parameters after the program name
+
+    std::string gameDir;
+    std::string userDir;
+    std::string saveTo;
+
+    GameSettings settings;         // in force
+    GameSettings workingSettings;  // edited by the settings panel
+    int32_t languageIndex = 0;
+    TextCatalog texts;
+
+    ScreenState screenState = LogoSplash;
+    Board board;
+    CellPositionGrid cellPositions;
+    Image hitMap;
+    HotspotRegistry hotspots;
+    std::string hoveredHotspot;
+
+    BoxSizeProfileTable profiles{};
+    Palette palette;
+
+    Window window;
+    Image canvas;
+    Image screenSnapshot;
+    Image logoPicture;
+    Image titlePicture;
+
+    DiagnosticLog log;
+    RandomSource random;
+    bool quit = false;
+    std::vector<ShownMessage> shownMessages;
+};
+
+// The profile row of the box size in force.
+const BoxSizeProfile& ProfileInForce(const Program& program);
