@@ -117,5 +117,5 @@ void StartBoard(Board& board, const GameSettings& settings, RandomSource& random
     PlaceMines(board, mines, random);
     BuildBoardGrids(board);
     board.minesLeft = mines;
-    board.safeCellsLeft = cells;
+    board.safeCellsLeft = cells - mines;
 }

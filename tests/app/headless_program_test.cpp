@@ -1,0 +1,176 @@
+// The whole program without a display: start-up on SDL's offscreen driver in a temporary program
+// folder and home, events fed straight to Dispatch, the canvas, files and log read back.
+#include <gtest/gtest.h>
+
+#include "../support/test_support.h"
+#include "app/dispatch.h"
+#include "app/startup.h"
+#include "platform/files.h"
+#include "platform/png.h"
+
+namespace {
+
+constexpr Rgb kLogoBlue{23, 120, 181};
+constexpr Rgb kBackdrop{119, 116, 95};
+
+struct HeadlessRun {
+    ScratchFolder home;
+    ScratchFolder gameDir;
+    ScopedEnvironment homeVariable{"HOME", home.path.string()};
+    ScopedEnvironment dataVariable{"XDG_DATA_HOME", home.Folder() + "data"};
+    Program program;
+    std::string logPath = home.Folder() + "test.log";
+
+    HeadlessRun()
+    {
+        program.platform.videoDrivers = "offscreen";
+        program.platform.showMessageBoxes = false;
+        program.platform.gameDir = gameDir.Folder();
+    }
+    ~HeadlessRun() { ReleasePlatform(program); }
+
+    std::string UserFolder() const { return home.Folder() + "data/brackenwold game studio/Dravelock/"; }
+    void OpenTestLog()
+    {
+        ASSERT_TRUE(OpenLog(program.log, logPath, "Dravelock"));
+        EnableLog(program.log);
+    }
+    std::string LogText()
+    {
+        std::fflush(program.log.file.get());
+        return ReadWholeFile(logPath, 1 << 20).value_or("");
+    }
+};
+
+bool CanvasIsFilledWith(const Image& canvas, Rgb colour)
+{
+    for (int32_t y = 0; y < canvas.height; ++y) {
+        for (int32_t x = 0; x < canvas.width; ++x) {
+            if (GetPixel(canvas, x, y) != colour) return false;
+        }
+    }
+    return !canvas.IsEmpty();
+}
+
+TEST(HeadlessProgram, StartsWithTheLogoThenTheTitleThenIdleAndEndsOnClose)
+{
+    HeadlessRun run;
+    run.OpenTestLog();
+    ASSERT_TRUE(Startup(run.program));
+    Program& program = run.program;
+    EXPECT_EQ(program.window.innerWidth, 960);
+    EXPECT_EQ(program.window.innerHeight, 540);
+    EXPECT_EQ(program.canvas.width, 960);
+    EXPECT_EQ(program.canvas.height, 540);
+    EXPECT_EQ(program.screenSnapshot.width, 960);
+    EXPECT_EQ(program.screenState, LogoSplash);
+    EXPECT_TRUE(CanvasIsFilledWith(program.canvas, kLogoBlue));
+    EXPECT_TRUE(IsTimerRunning(program.window.timers, kSplashTimer));
+
+    // Nothing can be hit during the pictures: clicks, right clicks and typing change nothing.
+    for (auto type : {CanvasEventType::LeftClick, CanvasEventType::RightClick, CanvasEventType::Character}) {
+        for (auto [x, y] : {std::pair{10, 10}, {480, 270}, {959, 539}}) Dispatch(program, CanvasEvent(type, x, y));
+    }
+    EXPECT_EQ(program.screenState, LogoSplash);
+    EXPECT_TRUE(CanvasIsFilledWith(program.canvas, kLogoBlue));
+
+    Dispatch(program, TimerEvent(kSplashTimer));
+    EXPECT_EQ(program.screenState, TitleSplash);
+    EXPECT_TRUE(CanvasIsFilledWith(program.canvas, kBackdrop));
+    EXPECT_TRUE(IsTimerRunning(program.window.timers, kSplashTimer));
+
+    Dispatch(program, TimerEvent(kSplashTimer));
+    EXPECT_EQ(program.screenState, Idle);
+    EXPECT_FALSE(IsTimerRunning(program.window.timers, kSplashTimer));
+    EXPECT_TRUE(CanvasIsFilledWith(program.canvas, kBackdrop));
+
+    Dispatch(program, CloseEvent());
+    EXPECT_TRUE(program.quit);
+    Shutdown(program);
+    EXPECT_EQ(run.LogText(), "Dravelock\r\n"
+                             "OpenWindow():\tOK\r\nWindowwidth:\t960\r\nWindowheight:\t540\r\n"
+                             "\r\n[FINISHING GAME]\r\n\r\nQUIT\r\n");
+    EXPECT_TRUE(program.shownMessages.empty());
+}
+
+TEST(HeadlessProgram, WithoutPreferencesBesideTheProgramTheUserFolderIsCreatedAndUsed)
+{
+    HeadlessRun run;
+    ASSERT_FALSE(FolderExists(run.home.Folder() + "data"));
+    ASSERT_TRUE(Startup(run.program));
+    EXPECT_EQ(run.program.gameDir, run.gameDir.Folder());
+    EXPECT_EQ(run.program.userDir, run.UserFolder());
+    EXPECT_EQ(run.program.saveTo, run.UserFolder());
+    EXPECT_TRUE(FolderExists(run.UserFolder()));
+}
+
+TEST(HeadlessProgram, PreferencesBesideTheProgramMakeItTheSaveFolder)
+{
+    HeadlessRun run;
+    ASSERT_TRUE(ReplaceFile(run.gameDir.Folder() + "Dravelock.prefs", ""));
+    ASSERT_TRUE(Startup(run.program));
+    EXPECT_EQ(run.program.saveTo, run.gameDir.Folder());
+    EXPECT_FALSE(FolderExists(run.home.Folder() + "data"));
+
+    Dispatch(run.program, ShortcutEvent(0));
+    EXPECT_EQ(FilesIn(run.gameDir.Folder(), "Dravelock ", ".png").size(), 1u);
+}
+
+TEST(HeadlessProgram, CtrlSSavesExactlyTheCanvasInEveryPicture)
+{
+    HeadlessRun run;
+    ASSERT_TRUE(Startup(run.program));
+    Program& program = run.program;
+    // Mark the canvas so the picture is not one flat colour.
+    FillBox(program.canvas, 0, 0, 3, 2, {1, 2, 3});
+    SetPixel(program.canvas, 959, 539, {250, 0, 7});
+
+    for (int step = 0; step < 3; ++step) {
+        for (const std::string& name : FilesIn(program.saveTo, "Dravelock ")) std::filesystem::remove(program.saveTo + name);
+        const ScreenState before = program.screenState;
+        Dispatch(program, ShortcutEvent(0));
+        Dispatch(program, ShortcutEvent(1));  // other menu items are ignored
+        EXPECT_EQ(program.screenState, before);
+
+        const std::vector<std::string> shots = FilesIn(program.saveTo, "Dravelock ", ".png");
+        ASSERT_EQ(shots.size(), 1u);
+        EXPECT_EQ(shots[0].size(), std::string("Dravelock 09-12-2024 14-05-33.png").size());
+        const std::optional<std::string> bytes = ReadWholeFile(program.saveTo + shots[0], 1 << 24);
+        ASSERT_TRUE(bytes);
+        EXPECT_EQ(static_cast<uint8_t>((*bytes)[25]), 2);  // RGB, no alpha
+        EXPECT_EQ(static_cast<uint8_t>((*bytes)[28]), 0);  // not interlaced
+        const std::optional<Image> shot = DecodePng(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
+        ASSERT_TRUE(shot);
+        EXPECT_EQ(shot->width, program.canvas.width);
+        EXPECT_EQ(shot->height, program.canvas.height);
+        EXPECT_TRUE(shot->pixels == program.canvas.pixels) << "step " << step;
+        Dispatch(program, TimerEvent(kSplashTimer));
+    }
+}
+
+TEST(HeadlessProgram, AScreenshotIntoAMissingFolderLogsFailure)
+{
+    HeadlessRun run;
+    ASSERT_TRUE(Startup(run.program));
+    run.OpenTestLog();
+    run.program.saveTo = run.home.Folder() + "gone/";
+    Dispatch(run.program, ShortcutEvent(0));
+    run.program.saveTo = run.UserFolder();
+    Dispatch(run.program, ShortcutEvent(0));
+    EXPECT_EQ(run.LogText(), "Dravelock\r\nSaving screenshot:\tFAILED\r\nSaving screenshot:\tOK\r\n");
+    EXPECT_FALSE(FolderExists(run.home.Folder() + "gone"));
+}
+
+TEST(HeadlessProgram, AWindowThatCannotOpenShowsTheErrorBoxAndQuits)
+{
+    HeadlessRun run;
+    run.program.platform.videoDrivers = "no_such_driver";
+    run.OpenTestLog();
+    EXPECT_FALSE(Startup(run.program));
+    ASSERT_EQ(run.program.shownMessages.size(), 1u);
+    EXPECT_EQ(run.program.shownMessages[0].title.substr(0, 11), "Dravelock::");
+    EXPECT_EQ(run.LogText(), "Dravelock\r\nOpenWindow:\tFAILED\r\n\r\nQUIT\r\n");
+    EXPECT_EQ(RunProgram(run.program), 0);
+}
+
+}  // namespace
