@@ -1,0 +1,111 @@
+"""Helpers for the end-to-end tests: a private Xvfb, the real game started in it with a temporary
+home, xdotool to act as a player, and polling with deadlines (never fixed sleeps)."""
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+import zlib
+
+TITLE = "Dravelock v2.0 (x86)"
+
+
+def wait_for(what, check, timeout=20.0, step=0.05):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = check()
+        if result:
+            return result
+        time.sleep(step)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+class XSession:
+    def __init__(self, size="1920x1080"):
+        for n in range(300, 400):
+            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+                break
+        self.display = f":{n}"
+        self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", f"{size}x24", "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("Xvfb", lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"))
+        self.home = tempfile.mkdtemp(prefix="dravelock-e2e-")
+        self.env = {k: v for k, v in os.environ.items() if k not in ("WAYLAND_DISPLAY", "SDL_VIDEODRIVER")}
+        self.env.update(DISPLAY=self.display, HOME=self.home, XDG_DATA_HOME=os.path.join(self.home, "data"),
+                        SDL_AUDIODRIVER="dummy")
+        self.game = None
+
+    def user_folder(self):
+        return os.path.join(self.home, "data", "brackenwold game studio", "Dravelock")
+
+    def start(self, binary, *args):
+        self.game = subprocess.Popen([binary, *args], env=self.env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        return wait_for("the game window", self.find_window)
+
+    def find_window(self):
+        out = self.xdotool("search", "--onlyvisible", "--name", "^Dravelock v2\\.0 \\(x86\\)$", check=False)
+        ids = out.split()
+        return ids[0] if ids else None
+
+    def xdotool(self, *args, check=True):
+        run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True, timeout=20)
+        if check and run.returncode != 0:
+            raise AssertionError(f"xdotool {args}: {run.stderr}")
+        return run.stdout
+
+    def geometry(self, window):
+        """(x, y, width, height) of the window's inner area on the screen."""
+        out = subprocess.run(["xwininfo", "-id", window], env=self.env, capture_output=True, text=True,
+                             timeout=20).stdout
+        fields = dict(line.strip().split(":", 1) for line in out.splitlines() if ":" in line)
+        return tuple(int(fields[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def terminate(self, timeout=10):
+        self.game.send_signal(signal.SIGTERM)
+        return self.game.wait(timeout=timeout)
+
+    def close(self):
+        if self.game and self.game.poll() is None:
+            self.game.kill()
+            self.game.wait()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def read_png(path):
+    """(width, height, colour type, interlace, rows of RGB bytes) of an 8-bit RGB PNG."""
+    data = open(path, "rb").read()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
+    pos, idat, header = 8, b"", None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    width, height, depth, colour, _, _, interlace = header
+    assert depth == 8 and colour == 2
+    raw, stride, rows, previous = zlib.decompress(idat), width * 3, [], bytearray(width * 3)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = line[i - 3] if i >= 3 else 0
+            up, corner = previous[i], previous[i - 3] if i >= 3 else 0
+            if kind == 1:
+                line[i] = (line[i] + left) & 255
+            elif kind == 2:
+                line[i] = (line[i] + up) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - corner
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
+                line[i] = (line[i] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 255
+        rows.append(bytes(line))
+        previous = line
+    return width, height, colour, interlace, rows
