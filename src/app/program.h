@@ -8,12 +8,14 @@
 
 #include "app/diagnostic_log.h"
 #include "app/screen_state.h"
+#include "game/best_times.h"
 #include "game/board.h"
 #include "game/hit_map.h"
 #include "platform/image.h"
 #include "platform/random.h"
 #include "platform/window.h"
 #include "settings/game_settings.h"
+#include "storage/languages.h"
 #include "storage/text_catalog.h"
 #include "ui/hotspots.h"
 #include "ui/metrics.h"
@@ -42,6 +44,8 @@ struct Program {
     GameSettings workingSettings;  // edited by the settings panel
     int32_t languageIndex = 0;
     TextCatalog texts;
+    LanguageCatalog languages;
+    BestTimeTables bestTimes;
 
     ScreenState screenState = LogoSplash;
     Board board;

@@ -3,8 +3,11 @@
 #include <SDL.h>
 
 #include "app/dispatch.h"
+#include "app/run_log.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "storage/best_time_file.h"
+#include "storage/preferences.h"
 #include "ui/canvas.h"
 
 namespace {
@@ -30,10 +33,30 @@ void FindFolders(Program& program)
     if (!program.gameDir.empty() && program.gameDir.back() != '/') program.gameDir += '/';
     program.userDir = UserFolderFor(UserDataFolder());
     program.saveTo = program.gameDir;
-    if (!FileExists(program.gameDir + kPreferencesFileName)) {
-        if (!program.userDir.empty() && !FolderExists(program.userDir)) CreateFolders(program.userDir);
-        program.saveTo = program.userDir;
-    }
+}
+
+// Preferences beside the program make that folder the home of every file the program writes;
+// otherwise the per-user folder is, and a first start there speaks the user's language.
+void ReadPreferences(Program& program)
+{
+    if (LoadPreferences(program.settings, program.gameDir)) return;
+    if (!program.userDir.empty() && !FolderExists(program.userDir)) CreateFolders(program.userDir);
+    LoadPreferences(program.settings, program.userDir);
+    program.saveTo = program.userDir;
+    if (program.settings.language.empty()) program.settings.language = UserLocaleName();
+    if (program.settings.language.empty()) program.settings.language = kFallbackLanguage;
+}
+
+void ChooseLanguage(Program& program)
+{
+    const std::string languagePath = program.gameDir + kLanguageFolder;
+    ScanLanguages(program.languages, languagePath);
+    LogAvailableLanguages(program);
+    std::string& language = program.settings.language;
+    if (!HasLanguage(program.languages, language)) language = kFallbackLanguage;
+    const bool loaded = LoadLanguage(program.texts, languagePath, language);
+    WriteLogOutcome(program.log, "Load language (" + language + "):", loaded);
+    program.languageIndex = FindLanguageIndex(program.languages, language);
 }
 
 void RunWindowFailure(Program& program)
@@ -46,10 +69,7 @@ void RunWindowFailure(Program& program)
 
 bool OpenGameWindow(Program& program, const CanvasSize& size)
 {
-    if (!StartVideo(program.window, program.platform.videoDrivers) ||
-        !OpenWindow(program.window, kWindowTitle, size.width, size.height)) {
-        return false;
-    }
+    if (!OpenWindow(program.window, kWindowTitle, size.width, size.height)) return false;
     WriteLogOutcome(program.log, "OpenWindow():", true);
     WriteLogField(program.log, "Windowwidth:", std::to_string(size.width));
     WriteLogField(program.log, "Windowheight:", std::to_string(size.height));
@@ -81,9 +101,15 @@ void ShowErrorBox(Program& program, const std::string& message)
 bool Startup(Program& program)
 {
     SDL_Init(SDL_INIT_EVENTS);
+    StartVideo(program.window, program.platform.videoDrivers);
     SetDefaults(program);
     FindFolders(program);
+    ReadPreferences(program);
     ClampSettings(program.settings);
+    program.workingSettings = program.settings;
+    StartDiagnosticLog(program);
+    ChooseLanguage(program);
+    program.bestTimes = LoadBestTimes(program.saveTo);
 
     const CanvasSize size = CanvasSizeFor(program.settings.columns, program.settings.rows, ProfileInForce(program));
     if (!OpenGameWindow(program, size)) {
@@ -109,6 +135,8 @@ void Shutdown(Program& program)
 {
     WriteLogLine(program.log, "");
     WriteLogLine(program.log, "[FINISHING GAME]");
+    WriteLogOutcome(program.log, "Saving TopTen:", SaveBestTimes(program.bestTimes, program.saveTo));
+    WriteLogOutcome(program.log, "Saving Preferences:", SavePreferences(program.settings, program.saveTo));
     WriteLogLine(program.log, "");
     WriteLogLine(program.log, "QUIT");
 }

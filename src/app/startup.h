@@ -5,7 +5,6 @@
 
 // The title of the one window.
 inline constexpr const char* kWindowTitle = "Dravelock v2.0 (x86)";
-inline constexpr const char* kPreferencesFileName = "Dravelock.prefs";
 
 // Runs start-up to the point where the event loop can begin. False when a fatal start-up path
 // ran (its message box has been shown); the program then ends without the shutdown.

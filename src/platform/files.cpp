@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -72,6 +73,7 @@ bool CreateFolders(const std::string& path)
 
 std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes)
 {
+    if (!FileExists(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;
@@ -81,6 +83,24 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBy
         if (bytes.size() > maxBytes) return std::nullopt;
     }
     if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> ReadFileStart(const std::string& path, uint64_t maxBytes)
+{
+    if (!FileExists(path)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(static_cast<size_t>(std::min<uint64_t>(maxBytes, 1 << 16)), '\0');
+    size_t filled = 0;
+    while (filled < maxBytes) {
+        if (filled == bytes.size()) bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes, bytes.size() * 2)));
+        in.read(bytes.data() + filled, static_cast<std::streamsize>(bytes.size() - filled));
+        filled += static_cast<size_t>(in.gcount());
+        if (!in) break;
+    }
+    if (in.bad()) return std::nullopt;
+    bytes.resize(filled);
     return bytes;
 }
 

@@ -19,6 +19,8 @@ bool CreateFolders(const std::string& path);
 
 // The whole file, or nothing if it cannot be read or is larger than maxBytes.
 std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes);
+// At most the first maxBytes of the file, or nothing if it cannot be read.
+std::optional<std::string> ReadFileStart(const std::string& path, uint64_t maxBytes);
 // Writes bytes to a temporary file in the same folder, flushes it and renames it over path, so
 // the old file stays whole if anything fails.
 bool ReplaceFile(const std::string& path, const std::string& bytes);
