@@ -107,6 +107,20 @@ TEST(StartupFiles, PreferencesBesideTheProgramWithoutALanguageGiveEnglishNotTheL
     EXPECT_NE(log.find("Load language (en_GB):\tOK\r\n"), std::string::npos);
 }
 
+TEST(StartupFiles, TheWindowErrorBoxSpeaksTheChosenLanguage)
+{
+    FileRun run;
+    run.InstallLanguages();
+    ScopedEnvironment locale("LANG", "fr_FR.UTF-8");
+    run.program.platform.videoDrivers = "no_such_driver";
+    EXPECT_FALSE(Startup(run.program));
+    ASSERT_EQ(run.program.shownMessages.size(), 1u);
+    EXPECT_EQ(run.program.shownMessages[0].title, "Dravelock::" + Text(run.program.texts, "tErrorERROR"));
+    EXPECT_EQ(run.program.shownMessages[0].text, Text(run.program.texts, "tErrorWINDOW"));
+    EXPECT_EQ(Text(run.program.texts, "tLangFileNAME"), "Fran\xC3\xA7" "ais");
+    EXPECT_FALSE(FileExists(run.UserFolder() + "Dravelock.prefs"));  // nothing is saved
+}
+
 TEST(StartupFiles, HandEditedValuesAreBroughtIntoRangeBeforeUse)
 {
     FileRun run;
