@@ -97,13 +97,14 @@ void SplashStep(Program& program)
 {
     switch (program.screenState) {
     case LogoSplash:
-        ShowPicture(program.window, program.canvas, program.titlePicture);
+        ShowPicture(program.window, program.canvas, program.artwork.title);
         program.screenState = TitleSplash;
         break;
     case TitleSplash:
         StopTimer(program.window.timers, kSplashTimer);
         program.screenState = Idle;
         DrawIdleScreen(program);
+        BuildGlyphs(program.glyphs, 4 * ProfileInForce(program).spacing, program.palette);
         break;
     default:
         // Past the splash the timer has no work left.

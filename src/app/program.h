@@ -17,14 +17,19 @@
 #include "settings/game_settings.h"
 #include "storage/languages.h"
 #include "storage/text_catalog.h"
+#include "ui/artwork.h"
+#include "ui/embedded_assets.h"
+#include "ui/fonts.h"
 #include "ui/hotspots.h"
 #include "ui/metrics.h"
+#include "ui/tiles.h"
 
 // What differs between the game on a desktop and the same program in a headless test.
 struct PlatformChoices {
     std::string videoDrivers = "x11,wayland";  // real displays only: never run invisibly
     bool showMessageBoxes = true;              // tests record the boxes instead
     std::string gameDir;                       // empty: the executable's folder
+    EmbeddedAssets assets = BuiltInAssets();   // tests hand in bytes that do not decode
 };
 
 struct ShownMessage {
@@ -56,12 +61,14 @@ struct Program {
 
     BoxSizeProfileTable profiles{};
     Palette palette;
+    Fonts fonts;
+    Tiles tiles;
+    Glyphs glyphs;
+    Artwork artwork;
 
     Window window;
     Image canvas;
     Image screenSnapshot;
-    Image logoPicture;
-    Image titlePicture;
 
     DiagnosticLog log;
     RandomSource random;

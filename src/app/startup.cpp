@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr Rgb kLogoPlaceholder{23, 120, 181};
 constexpr int64_t kSplashPeriodMs = 1000;
 
 void SetDefaults(Program& program)
@@ -76,11 +75,51 @@ bool OpenGameWindow(Program& program, const CanvasSize& size)
     return true;
 }
 
-// The studio logo and the title picture, fitted to the canvas.
-void PrepareSplashPictures(Program& program, const CanvasSize& size)
+// Decodes one embedded picture; a picture that does not decode ends the program.
+bool PrepareAsset(Program& program, const AssetBytes& bytes, const char* name, Image& into)
 {
-    program.logoPicture = MakeImage(size.width, size.height, kLogoPlaceholder);
-    program.titlePicture = MakeImage(size.width, size.height, program.palette.backdrop);
+    std::optional<Image> picture = DecodeAsset(bytes);
+    if (!picture) return ReportAssetFailure(program, name);
+    into = std::move(*picture);
+    return true;
+}
+
+// The flag and the mine for the mark tiles, then every tile for the cell size in force.
+bool PrepareTiles(Program& program)
+{
+    Artwork& artwork = program.artwork;
+    if (!PrepareAsset(program, program.platform.assets.flag, "flag.png", artwork.flag) ||
+        !PrepareAsset(program, program.platform.assets.mine, "mine.png", artwork.mine)) {
+        return false;
+    }
+    const int32_t cellSize = ProfileInForce(program).cellSize;
+    BuildCoveredTile(program.tiles, cellSize, program.palette);
+    BuildCellTiles(program.tiles, program.fonts.numberFont, cellSize, program.palette, artwork.flag, artwork.mine);
+    return true;
+}
+
+// The studio logo and the title picture fitted to the canvas, and the explosion's frames. Each
+// decoded original is dropped as soon as it is fitted.
+bool PrepareSplashPictures(Program& program, const CanvasSize& size)
+{
+    const EmbeddedAssets& assets = program.platform.assets;
+    Artwork& artwork = program.artwork;
+    Image picture;
+    if (!PrepareAsset(program, assets.logo, "brackenwold.png", picture)) return false;
+    artwork.logo = FitToWindow(picture, size.width, size.height);
+    if (!PrepareAsset(program, assets.title, "title.png", picture)) return false;
+    artwork.title = FitToWindow(picture, size.width, size.height);
+    if (!PrepareAsset(program, assets.explosion, "explosion.png", picture)) return false;
+    artwork.explosionFrames = CutExplosionFrames(picture);
+    return true;
+}
+
+void SetIcon(Program& program)
+{
+    const AssetBytes& icon = program.platform.assets.icon;
+    if (const std::optional<RgbaPicture> picture = DecodePngRgba(icon.data, icon.size)) {
+        SetWindowIcon(program.window, *picture);
+    }
 }
 
 }  // namespace
@@ -89,6 +128,13 @@ std::string UserFolderFor(const std::string& dataFolder)
 {
     if (dataFolder.empty()) return {};
     return dataFolder + "brackenwold game studio/Dravelock/";
+}
+
+bool ReportAssetFailure(Program& program, const std::string& assetName)
+{
+    WriteLogOutcome(program.log, "Prepare asset (" + assetName + "):", false);
+    ShowErrorBox(program, Text(program.texts, "tErrorASSET"));
+    return false;
 }
 
 void ShowErrorBox(Program& program, const std::string& message)
@@ -112,13 +158,16 @@ bool Startup(Program& program)
     program.bestTimes = LoadBestTimes(program.saveTo);
 
     const CanvasSize size = CanvasSizeFor(program.settings.columns, program.settings.rows, ProfileInForce(program));
+    LoadFonts(program.fonts, ProfileInForce(program));
+    if (!PrepareTiles(program)) return false;
     if (!OpenGameWindow(program, size)) {
         RunWindowFailure(program);
         return false;
     }
-    PrepareSplashPictures(program, size);
+    if (!PrepareSplashPictures(program, size)) return false;
+    SetIcon(program);
     program.canvas = MakeImage(size.width, size.height, {255, 255, 255});
-    ShowPicture(program.window, program.canvas, program.logoPicture);
+    ShowPicture(program.window, program.canvas, program.artwork.logo);
     program.screenSnapshot = MakeImage(size.width, size.height);
     ShowWindow(program.window);
     StartTimer(program.window.timers, kSplashTimer, kSplashPeriodMs, MonotonicMs());

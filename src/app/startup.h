@@ -20,5 +20,8 @@ int RunProgram(Program& program);
 
 // The per-user folder below the platform's data folder, or empty without one.
 std::string UserFolderFor(const std::string& dataFolder);
+// An embedded picture that does not decode: logged, the error box shown; start-up then ends
+// without the shutdown. Always false, for the caller to return.
+bool ReportAssetFailure(Program& program, const std::string& assetName);
 // The error box of the fatal paths: "Dravelock::" and the error title, with the given message.
 void ShowErrorBox(Program& program, const std::string& message);

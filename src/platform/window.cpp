@@ -74,11 +74,11 @@ void ShowWindow(Window& window)
     SDL_RaiseWindow(window.handle.get());
 }
 
-void SetWindowIcon(Window& window, const Image& icon)
+void SetWindowIcon(Window& window, const RgbaPicture& icon)
 {
-    if (!window.handle || icon.IsEmpty()) return;
+    if (!window.handle || icon.pixels.empty()) return;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(icon.pixels.data()), icon.width,
-                                                              icon.height, 24, icon.width * 3, SDL_PIXELFORMAT_RGB24);
+                                                              icon.height, 32, icon.width * 4, SDL_PIXELFORMAT_RGBA32);
     if (!surface) return;
     SDL_SetWindowIcon(window.handle.get(), surface);
     SDL_FreeSurface(surface);

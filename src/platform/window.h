@@ -12,6 +12,7 @@
 
 #include "platform/event.h"
 #include "platform/image.h"
+#include "platform/png.h"
 #include "platform/timers.h"
 
 union SDL_Event;
@@ -57,7 +58,7 @@ bool StartVideo(Window& window, const std::string& drivers);
 // The window, hidden, fixed size, centred on the primary display. False if it cannot be made.
 bool OpenWindow(Window& window, const std::string& title, int32_t innerWidth, int32_t innerHeight);
 void ShowWindow(Window& window);
-void SetWindowIcon(Window& window, const Image& icon);
+void SetWindowIcon(Window& window, const RgbaPicture& icon);
 // A new inner size; centred again when asked.
 void ResizeWindow(Window& window, int32_t innerWidth, int32_t innerHeight, bool centre);
 void CentreWindow(Window& window);

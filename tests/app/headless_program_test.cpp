@@ -64,7 +64,10 @@ TEST(HeadlessProgram, StartsWithTheLogoThenTheTitleThenIdleAndEndsOnClose)
     EXPECT_EQ(program.canvas.height, 540);
     EXPECT_EQ(program.screenSnapshot.width, 960);
     EXPECT_EQ(program.screenState, LogoSplash);
-    EXPECT_TRUE(CanvasIsFilledWith(program.canvas, kLogoBlue));
+    ASSERT_EQ(program.artwork.logo.width, 960);
+    ASSERT_EQ(program.artwork.logo.height, 540);
+    EXPECT_TRUE(program.canvas.pixels == program.artwork.logo.pixels);
+    EXPECT_EQ(GetPixel(program.canvas, 2, 2), kLogoBlue);  // the logo's field
     EXPECT_TRUE(IsTimerRunning(program.window.timers, kSplashTimer));
 
     // Nothing can be hit during the pictures: clicks, right clicks and typing change nothing.
@@ -72,11 +75,12 @@ TEST(HeadlessProgram, StartsWithTheLogoThenTheTitleThenIdleAndEndsOnClose)
         for (auto [x, y] : {std::pair{10, 10}, {480, 270}, {959, 539}}) Dispatch(program, CanvasEvent(type, x, y));
     }
     EXPECT_EQ(program.screenState, LogoSplash);
-    EXPECT_TRUE(CanvasIsFilledWith(program.canvas, kLogoBlue));
+    EXPECT_TRUE(program.canvas.pixels == program.artwork.logo.pixels);
 
     Dispatch(program, TimerEvent(kSplashTimer));
     EXPECT_EQ(program.screenState, TitleSplash);
-    EXPECT_TRUE(CanvasIsFilledWith(program.canvas, kBackdrop));
+    EXPECT_TRUE(program.canvas.pixels == program.artwork.title.pixels);
+    EXPECT_EQ(GetPixel(program.canvas, 2, 2), kBackdrop);
     EXPECT_TRUE(IsTimerRunning(program.window.timers, kSplashTimer));
 
     Dispatch(program, TimerEvent(kSplashTimer));
@@ -172,6 +176,40 @@ TEST(HeadlessProgram, AWindowThatCannotOpenShowsTheErrorBoxAndQuits)
     EXPECT_EQ(run.program.shownMessages[0].title.substr(0, 11), "Dravelock::");
     EXPECT_TRUE(run.LogText().ends_with("Load language (en_GB):\tFAILED\r\nOpenWindow:\tFAILED\r\n\r\nQUIT\r\n"));
     EXPECT_EQ(RunProgram(run.program), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HeadlessProgram, APictureThatDoesNotDecodeEndsStartupWithTheAssetErrorBox)
+{
+    const uint8_t garbage[] = "definitely not a PNG file";
+    struct Case {
+        AssetBytes EmbeddedAssets::*asset;
+        const char* name;
+        bool windowOpened;
+    };
+    const Case cases[] = {
+        {&EmbeddedAssets::flag, "flag.png", false},
+        {&EmbeddedAssets::mine, "mine.png", false},
+        {&EmbeddedAssets::logo, "brackenwold.png", true},
+        {&EmbeddedAssets::title, "title.png", true},
+        {&EmbeddedAssets::explosion, "explosion.png", true},
+    };
+    for (const Case& c : cases) {
+        HeadlessRun run;
+        run.program.platform.assets.*c.asset = {garbage, sizeof garbage};
+        run.OpenTestLog();
+        EXPECT_FALSE(Startup(run.program)) << c.name;
+        EXPECT_EQ(run.program.window.handle != nullptr, c.windowOpened) << c.name;
+        ASSERT_EQ(run.program.shownMessages.size(), 1u) << c.name;
+        EXPECT_EQ(run.program.shownMessages[0].title.substr(0, 11), "Dravelock::");
+        // Nothing follows the failure: no QUIT, nothing saved.
+        EXPECT_TRUE(run.LogText().ends_with(std::string("Prepare asset (") + c.name + "):\tFAILED\r\n")) << run.LogText();
+        EXPECT_EQ(RunProgram(run.program), 0);
+        EXPECT_FALSE(FileExists(run.UserFolder() + "Dravelock.prefs"));
+    }
 }
 
 }  // namespace

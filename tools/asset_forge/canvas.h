@@ -3,6 +3,7 @@
 // the colour it was filled with; the game relies on the untouched background being perfectly flat.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -28,14 +28,14 @@ struct StemPoint {
 // The frond: a stem rising from the hill, bending over to the right and rolling into a fiddlehead.
 std::vector<StemPoint> FrondLine() {
     std::vector<StemPoint> line;
-    const Vec2 p0{-0.16f, 0.60f}, p1{-0.26f, 0.05f}, p2{-0.10f, -0.52f}, p3{0.16f, -0.52f};
+    const Vec2 p0{-0.06f, 0.66f}, p1{-0.16f, 0.10f}, p2{-0.15f, -0.54f}, p3{0.10f, -0.60f};
     const int stemSteps = 120;
     for (int i = 0; i <= stemSteps; ++i) {
         float t = static_cast<float>(i) / stemSteps;
-        line.push_back({Bezier(p0, p1, p2, p3, t), 0.050f - 0.016f * t});
+        line.push_back({Bezier(p0, p1, p2, p3, t), 0.046f - 0.012f * t});
     }
     // The curl: a spiral that starts at the stem's end heading right and winds inward clockwise.
-    const float r0 = 0.19f;
+    const float r0 = 0.185f;
     const Vec2 centre{p3.x, p3.y + r0};
     const int curlSteps = 200;
     const float turns = 1.55f;
@@ -62,26 +62,24 @@ std::vector<Leaf> FrondLeaves(const std::vector<StemPoint>& line) {
     const int stemSteps = 120;
     const int pairs = 7;
     for (int k = 0; k < pairs; ++k) {
-        float t = 0.26f + 0.62f * static_cast<float>(k) / (pairs - 1);
+        float t = 0.30f + 0.54f * static_cast<float>(k) / (pairs - 1);
         int i = static_cast<int>(t * stemSteps);
-        Vec2 p = line[i].p;
         Vec2 tangent = Normalised(line[std::min(i + 2, stemSteps)].p - line[std::max(i - 2, 0)].p);
         Vec2 normal = Perp(tangent);  // points to the stem's right-hand side
-        float length = 0.30f * std::pow(1.0f - t, 0.75f) + 0.07f;
+        float length = 0.30f - 0.26f * (t - 0.30f) / 0.54f;
         for (int side = -1; side <= 1; side += 2) {
             // The left-hand leaflets sit a little higher than the right, as they grow alternately.
             Vec2 at = line[std::min(i + (side < 0 ? 4 : 0), stemSteps)].p;
-            Vec2 dir = Normalised(normal * static_cast<float>(side) + tangent * 0.85f);
-            leaves.push_back({at, at + dir * length, length * 0.36f});
+            Vec2 dir = Normalised(normal * static_cast<float>(side) + tangent * 0.75f);
+            leaves.push_back({at, at + dir * length, length * 0.38f});
         }
-        (void)p;
     }
     return leaves;
 }
 
 // Curves of the two hills: the height of the ground at x, in badge units (y down).
-float FrontHill(float x) { return 0.50f - 0.15f * std::exp(-std::pow((x + 0.30f) / 0.60f, 2.0f)); }
-float BackHill(float x) { return 0.40f - 0.16f * std::exp(-std::pow((x - 0.45f) / 0.50f, 2.0f)); }
+float FrontHill(float x) { return 0.60f - 0.12f * std::exp(-std::pow((x + 0.25f) / 0.55f, 2.0f)); }
+float BackHill(float x) { return 0.50f - 0.20f * std::exp(-std::pow((x - 0.42f) / 0.42f, 2.0f)); }
 
 // Signed distance below a curve y = f(x), approximated through its slope, in badge units.
 template <class F>
@@ -173,17 +171,17 @@ float TrackingToWidth(const std::string& text, int size, float width) {
 }  // namespace
 
 Canvas PaintStudioLogo() {
-    const float badgeRadius = 470.0f;
-    const int nameSize = 330;
+    const float badgeRadius = 400.0f;
+    const int nameSize = 290;
     TextMask name = RenderText("brackenwold", nameSize, nameSize * 0.01f);
     int nameW = name.ink.x1 - name.ink.x0;
-    const int subSize = 150;
+    const int subSize = 200;
     TextMask sub = RenderText("game studio", subSize, TrackingToWidth("game studio", subSize, static_cast<float>(nameW)));
     const int webSize = 78;
     TextMask web = RenderText("www.brackenwold.example", webSize, webSize * 0.06f);
 
     // Horizontal lockup: badge, gap, text block; the whole group centred on the picture.
-    const float gapX = 180.0f;
+    const float gapX = 150.0f;
     float groupW = 2 * badgeRadius + gapX + static_cast<float>(nameW);
     float left = (kWidth - groupW) / 2;
     float cy = kHeight * 0.46f;
