@@ -55,8 +55,8 @@ float FireLeft(float n) { return 1.0f - SmoothStep(30.0f, 57.0f, n); }
 // The smoke's thickness: rising as the fire cools, thinning away through the last row.
 float SmokeAmount(float n) {
     float rise = SmoothStep(16.0f, 40.0f, n);
-    float fade = n < 46 ? 1.0f : std::pow(1.0f - (n - 46.0f) / 19.0f, 1.6f);
-    return 0.78f * rise * fade;
+    float fade = n < 49 ? 1.0f : std::pow(1.0f - (n - 49.0f) / 16.0f, 1.5f);
+    return 0.92f * rise * fade;
 }
 
 struct Spark {
@@ -70,12 +70,12 @@ struct Spark {
 std::vector<Spark> MakeSparks() {
     Rng rng(0x5EA4C0DEu);
     std::vector<Spark> sparks;
-    for (int i = 0; i < 22; ++i) {
+    for (int i = 0; i < 26; ++i) {
         Spark s;
         s.angle = rng.Range(0.0f, 2.0f * kPi);
-        s.speed = rng.Range(1.4f, 2.6f);
-        s.born = rng.Range(2.0f, 9.0f);
-        s.life = rng.Range(14.0f, 28.0f);
+        s.speed = rng.Range(2.2f, 3.8f);
+        s.born = rng.Range(3.0f, 10.0f);
+        s.life = rng.Range(12.0f, 24.0f);
         s.size = rng.Range(0.55f, 1.0f);
         sparks.push_back(s);
     }
@@ -111,20 +111,25 @@ void PaintFrame(Canvas& c, int n, const std::vector<Spark>& sparks) {
 
     // Smoke: billowing noise inside a slowly widening, rising cloud.
     if (smoke > 0.004f) {
-        const float lift = 0.14f * std::max(0.0f, fn - 24.0f);
-        const float cloud = std::min(radius + 0.12f * std::max(0.0f, fn - 20.0f), 22.5f);
+        const float lift = 0.2f * std::max(0.0f, fn - 22.0f);
+        const float cloud = std::min(radius + 0.16f * std::max(0.0f, fn - 20.0f), 23.0f);
         const float pale = SmoothStep(34.0f, 60.0f, fn);
         c.Shade(all, [&](float x, float y, Colour& col, float& a) {
             Vec2 p = frameCoords(x, y);
             float r = Length(p);
             Vec2 q{p.x, p.y + lift};
-            float body = 1.0f - Length(q) / cloud;
-            float billow = Fbm3(q.x / 7.0f, (q.y + fn * 0.22f) / 7.0f, fn * 0.045f, 4, 0.55f, 77u);
-            float density = Clamp01((body + 0.45f * billow + 0.12f) * 2.2f);
+            // Billows: noise whose coordinates are themselves pushed about by noise.
+            float wx = Fbm3(q.x / 9.0f, q.y / 9.0f, fn * 0.03f, 2, 0.5f, 55u);
+            float wy = Fbm3(q.x / 9.0f + 4.1f, q.y / 9.0f, fn * 0.03f, 2, 0.5f, 56u);
+            Vec2 w{q.x + 5.0f * wx, q.y + 5.0f * wy};
+            float body = 1.0f - Length(w) / cloud;
+            float billow = Fbm3(w.x / 6.0f, (w.y + fn * 0.45f) / 6.0f, fn * 0.06f, 4, 0.55f, 77u);
+            float density = Clamp01((body + 0.7f * billow + 0.05f) * 2.6f);
             a = smoke * density * RimFade(r);
-            float shade = 0.5f + 0.5f * Fbm3(q.x / 4.0f, q.y / 4.0f, fn * 0.05f + 3.0f, 3, 0.5f, 91u);
-            Colour dark = Mix(Rgb(54, 51, 48), Rgb(88, 84, 80), shade);
-            Colour light = Mix(Rgb(128, 125, 120), Rgb(170, 167, 162), shade);
+            // Lit from above: lighter on the upper side of each billow, darker beneath.
+            float lit = Clamp01(0.5f + 0.9f * billow - 0.35f * q.y / cloud);
+            Colour dark = Mix(Rgb(46, 43, 40), Rgb(92, 88, 84), lit);
+            Colour light = Mix(Rgb(118, 115, 110), Rgb(182, 179, 174), lit);
             col = Mix(dark, light, pale);
         });
     }
@@ -132,28 +137,32 @@ void PaintFrame(Canvas& c, int n, const std::vector<Spark>& sparks) {
     // The fireball: a turbulent ball whose ragged rim reaches out in tongues of flame, hottest in
     // its heart, breaking into patches as it burns out.
     if (left > 0.0f && heat > 0.0f) {
+        // Hot gas rises: the ball drifts upward once it has swollen.
+        const float fireLift = 0.1f * std::max(0.0f, fn - 14.0f);
         c.Shade(all, [&](float x, float y, Colour& col, float& a) {
             Vec2 p = frameCoords(x, y);
+            float rim = Length(p);
+            if (rim >= kRim) return;
+            p.y += fireLift;
             float r = Length(p);
-            if (r >= kRim) return;
             float angle = std::atan2(p.y, p.x);
             float rough = std::min(1.0f, fn / 6.0f);
-            float tongue = Fbm3(std::cos(angle) * 1.9f, std::sin(angle) * 1.9f, fn * 0.08f - r * 0.03f, 4, 0.55f, 13u);
-            float edge = radius * (1.0f + 0.30f * rough * tongue);
+            float tongue = Fbm3(std::cos(angle) * 2.2f, std::sin(angle) * 2.2f, fn * 0.16f - r * 0.05f, 4, 0.6f, 13u);
+            float edge = radius * (1.0f + 0.42f * rough * tongue);
             float u = r / std::max(edge, 0.5f);
-            float body = Clamp01((1.0f - u) * (2.0f + 4.0f / std::max(edge, 1.0f)) + 0.15f);
+            float body = Clamp01((1.0f - u) * 5.0f + 0.12f);
             if (body <= 0.0f) return;
-            float grain = Fbm3(p.x / 5.0f, (p.y + fn * 0.35f) / 5.0f, fn * 0.07f, 4, 0.5f, 29u);
+            float grain = Fbm3(p.x / 4.5f, (p.y + fn * 0.6f) / 4.5f, fn * 0.12f, 4, 0.55f, 29u);
             float breakUp = 1.0f;
             if (left < 1.0f) {
                 float threshold = (1.0f - left) * 1.25f - 0.55f;
                 breakUp = SmoothStep(threshold - 0.1f, threshold + 0.25f, grain + 0.2f * (1.0f - u));
             }
-            float t = heat * (0.62f + 0.45f * (1.0f - u * u)) + 0.10f * grain;
+            float t = heat * (0.55f + 0.52f * (1.0f - u * u)) + 0.16f * grain;
             t = std::min(t, 1.0f);
-            a = body * breakUp * std::min(1.0f, left * 1.6f) * RimFade(r);
+            a = body * breakUp * std::min(1.0f, left * 1.6f) * RimFade(rim);
             // Cool, thin fire turns to soot rather than covering the tile in dark red.
-            a *= SmoothStep(0.08f, 0.3f, t);
+            a *= SmoothStep(0.14f, 0.36f, t);
             col = FlameColour(t);
         });
     }
@@ -162,7 +171,7 @@ void PaintFrame(Canvas& c, int n, const std::vector<Spark>& sparks) {
     if (n < 8) {
         float fade = 1.0f - fn / 8.0f;
         Mask glint(c.Width(), c.Height());
-        float len = 5.0f + 3.2f * fn;
+        float len = std::min(5.0f + 3.0f * fn, kRim - 5.0f);
         for (int k = 0; k < 4; ++k) {
             float angle = kPi / 4 + k * kPi / 2 + 0.08f * fn;
             Vec2 centre{kHalf * s, kHalf * s};
@@ -179,10 +188,10 @@ void PaintFrame(Canvas& c, int n, const std::vector<Spark>& sparks) {
     for (const Spark& sp : sparks) {
         float age = fn - sp.born;
         if (age < 0.0f || age > sp.life) continue;
-        const float drag = 9.0f;
+        const float drag = 8.0f;
         float dist = sp.speed * drag * (1.0f - std::exp(-age / drag)) + 3.0f;
         float trail = std::min(dist - 2.0f, sp.speed * std::exp(-age / drag) * 2.2f + 0.6f);
-        if (dist > kRim - 1.5f) continue;
+        if (dist > kRim - 1.0f) continue;
         Vec2 dir = Polar(1.0f, sp.angle);
         // Sparks fall slightly as they fly.
         Vec2 head = dir * dist + Vec2{0.0f, 0.012f * age * age};
@@ -196,7 +205,7 @@ void PaintFrame(Canvas& c, int n, const std::vector<Spark>& sparks) {
             return SdTaperedCapsule({x, y}, h, t, rad, rad * 0.3f);
         });
         Colour col = FlameColour(1.0f - 0.6f * life);
-        c.PaintMask(one, 0, 0, col, 1.0f - SmoothStep(0.6f, 1.0f, life));
+        c.PaintMask(one, 0, 0, col, (1.0f - SmoothStep(0.6f, 1.0f, life)) * RimFade(dist + sp.size));
     }
 }
 
