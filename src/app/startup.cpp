@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <future>
+
 #include "app/dispatch.h"
 #include "app/run_log.h"
 #include "platform/clock.h"
@@ -98,19 +100,27 @@ bool PrepareTiles(Program& program)
     return true;
 }
 
-// The studio logo and the title picture fitted to the canvas, and the explosion's frames. Each
-// decoded original is dropped as soon as it is fitted.
+// The studio logo and the title picture fitted to the canvas, and the explosion's frames. The two
+// big pictures are decoded side by side (they touch no program state); each decoded original is
+// dropped as soon as it is fitted. Failures are reported in the order logo, title, explosion.
 bool PrepareSplashPictures(Program& program, const CanvasSize& size)
 {
     const EmbeddedAssets& assets = program.platform.assets;
-    Artwork& artwork = program.artwork;
-    Image picture;
-    if (!PrepareAsset(program, assets.logo, "brackenwold.png", picture)) return false;
-    artwork.logo = FitToWindow(picture, size.width, size.height);
-    if (!PrepareAsset(program, assets.title, "title.png", picture)) return false;
-    artwork.title = FitToWindow(picture, size.width, size.height);
-    if (!PrepareAsset(program, assets.explosion, "explosion.png", picture)) return false;
-    artwork.explosionFrames = CutExplosionFrames(picture);
+    const auto decodeAndFit = [size](AssetBytes bytes) -> std::optional<Image> {
+        const std::optional<Image> picture = DecodeAsset(bytes);
+        if (!picture) return std::nullopt;
+        return FitToWindow(*picture, size.width, size.height);
+    };
+    std::future<std::optional<Image>> title = std::async(std::launch::async, decodeAndFit, assets.title);
+    std::optional<Image> logo = decodeAndFit(assets.logo);
+    std::optional<Image> explosion = DecodeAsset(assets.explosion);
+    if (!logo) return ReportAssetFailure(program, "brackenwold.png");
+    program.artwork.logo = std::move(*logo);
+    std::optional<Image> fittedTitle = title.get();
+    if (!fittedTitle) return ReportAssetFailure(program, "title.png");
+    program.artwork.title = std::move(*fittedTitle);
+    if (!explosion) return ReportAssetFailure(program, "explosion.png");
+    program.artwork.explosionFrames = CutExplosionFrames(*explosion);
     return true;
 }
 

@@ -134,6 +134,32 @@ std::vector<Span> AreaSpans(int32_t sourceLength, int32_t targetLength)
     return spans;
 }
 
+// Whole-number shrinking: every target pixel is the mean of a factorX x factorY block, the same
+// result the general weights give, in a fraction of the time.
+void ShrinkByWholeFactors(const Image& source, Image& target)
+{
+    const int32_t factorX = source.width / target.width;
+    const int32_t factorY = source.height / target.height;
+    const uint32_t area = static_cast<uint32_t>(factorX * factorY);
+    std::vector<uint32_t> sums(static_cast<size_t>(target.width) * 3);
+    for (int32_t y = 0; y < target.height; ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int32_t row = y * factorY; row < (y + 1) * factorY; ++row) {
+            const uint8_t* in = source.Row(row);
+            for (int32_t x = 0; x < target.width; ++x) {
+                uint32_t* sum = &sums[static_cast<size_t>(x) * 3];
+                for (int32_t k = 0; k < factorX; ++k, in += 3) {
+                    sum[0] += in[0];
+                    sum[1] += in[1];
+                    sum[2] += in[2];
+                }
+            }
+        }
+        uint8_t* out = target.Row(y);
+        for (size_t i = 0; i < sums.size(); ++i) out[i] = static_cast<uint8_t>((sums[i] + area / 2) / area);
+    }
+}
+
 }  // namespace
 
 Image ScaleImage(const Image& source, int32_t width, int32_t height)
@@ -142,6 +168,10 @@ Image ScaleImage(const Image& source, int32_t width, int32_t height)
     if (target.IsEmpty() || source.IsEmpty()) return target;
     if (source.width == width && source.height == height) {
         target.pixels = source.pixels;
+        return target;
+    }
+    if (source.width % width == 0 && source.height % height == 0 && int64_t{source.width / width} * (source.height / height) < (1 << 20)) {
+        ShrinkByWholeFactors(source, target);
         return target;
     }
     const std::vector<Span> columns = AreaSpans(source.width, width);

@@ -110,6 +110,27 @@ TEST(Image, ScaleAveragesTheAreaEachPixelCovers)
     EXPECT_EQ(GetPixel(halved, 0, 1), (Rgb{200, 0, 0}));
 }
 
+TEST(Image, WholeFactorShrinkingIsTheRoundedBlockMean)
+{
+    Image source = MakeImage(12, 8);
+    uint32_t seed = 1;
+    for (uint8_t& byte : source.pixels) byte = static_cast<uint8_t>((seed = seed * 1103515245 + 12345) >> 16);
+    const Image scaled = ScaleImage(source, 3, 2);
+    for (int32_t y = 0; y < 2; ++y) {
+        for (int32_t x = 0; x < 3; ++x) {
+            uint32_t r = 0, g = 0, b = 0;
+            for (int32_t sy = 4 * y; sy < 4 * y + 4; ++sy) {
+                for (int32_t sx = 4 * x; sx < 4 * x + 4; ++sx) {
+                    r += GetPixel(source, sx, sy).r;
+                    g += GetPixel(source, sx, sy).g;
+                    b += GetPixel(source, sx, sy).b;
+                }
+            }
+            EXPECT_EQ(GetPixel(scaled, x, y), (Rgb{uint8_t((r + 8) / 16), uint8_t((g + 8) / 16), uint8_t((b + 8) / 16)}));
+        }
+    }
+}
+
 TEST(Image, ScaleKeepsFlatAreasFlatInBothDirections)
 {
     const Rgb colour{23, 120, 181};

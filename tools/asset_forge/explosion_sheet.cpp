@@ -20,7 +20,7 @@ constexpr int kCell = 52;
 constexpr int kFrames = 64;
 constexpr int kSuper = 4;
 constexpr float kHalf = kCell / 2.0f;
-constexpr float kRim = 25.0f;  // nothing is drawn further than this from the centre
+constexpr float kRim = 24.5f;  // nothing is drawn further than this from the centre
 
 struct HeatStop {
     float t;

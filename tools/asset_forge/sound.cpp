@@ -161,7 +161,7 @@ Track Rumble() {
     for (int i = 0; i + kOnset < kSoundFrames; ++i) {
         float s = Seconds(i);
         float cutoff = 110.0f + 1600.0f * std::exp(-s / 0.3f);
-        float env = (1.0f - std::exp(-s / 0.04f)) * (0.65f * std::exp(-s / 0.9f) + 0.35f * std::exp(-s / 2.2f));
+        float env = (1.0f - std::exp(-s / 0.04f)) * (0.55f * std::exp(-s / 0.9f) + 0.45f * std::exp(-s / 2.0f));
         float w = shared.Gaussian();
         float xl = l2.Run(l1.Run(0.5f * w + 0.85f * left.Gaussian(), cutoff, 0.6f).low, cutoff, 0.6f).low;
         float xr = r2.Run(r1.Run(0.5f * w + 0.85f * right.Gaussian(), cutoff * 0.93f, 0.6f).low, cutoff * 0.93f, 0.6f).low;
@@ -270,11 +270,11 @@ StereoSound SynthesiseExplosion() {
     Gain(crack, 1.0f / Peak(crack));
     Gain(tone, 0.85f / Peak(tone));
     Gain(body, 0.22f / Rms(body, 0.0f, 0.5f));
-    Gain(rumble, 0.13f / Rms(rumble, 0.2f, 1.2f));
+    Gain(rumble, 0.15f / Rms(rumble, 0.2f, 1.2f));
     Gain(debris, 0.30f / Peak(debris));
 
     Track dry;
-    AddInto(dry, crack, 0.9f);
+    AddInto(dry, crack, 1.5f);
     AddInto(dry, tone, 1.0f);
     AddInto(dry, body, 1.0f);
     AddInto(dry, rumble, 1.0f);
