@@ -4,7 +4,9 @@
 
 #include "app/screenshot.h"
 #include "platform/timers.h"
+#include "ui/buttons.h"
 #include "ui/canvas.h"
+#include "ui/main_screen.h"
 
 namespace {
 
@@ -68,15 +70,12 @@ void DispatchCanvas(Program& program, const Event& event)
     case CanvasEventType::LeftClick:
         RunLeftClick(program, RouteLeftClick(HotspotAt(program.hotspots, event.x, event.y), program.screenState));
         break;
+    case CanvasEventType::MouseMove:
+        HoverFeedback(program, event.x, event.y);
+        break;
     default:
         break;
     }
-}
-
-void DrawIdleScreen(Program& program)
-{
-    FillImage(program.canvas, program.palette.backdrop);
-    PresentPass(program.window, program.canvas);
 }
 
 }  // namespace
@@ -103,7 +102,7 @@ void SplashStep(Program& program)
     case TitleSplash:
         StopTimer(program.window.timers, kSplashTimer);
         program.screenState = Idle;
-        DrawIdleScreen(program);
+        MainScreenDraw(program);
         BuildGlyphs(program.glyphs, 4 * ProfileInForce(program).spacing, program.palette);
         break;
     default:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,24 @@ struct PlatformChoices {
     std::string videoDrivers = "x11,wayland";  // real displays only: never run invisibly
     bool showMessageBoxes = true;              // tests record the boxes instead
     std::string gameDir;                       // empty: the executable's folder
+    std::optional<int64_t> fixedClockMs;       // tests set the monotonic clock by hand
     EmbeddedAssets assets = BuiltInAssets();   // tests hand in bytes that do not decode
+};
+
+// The clock of a game, in readings of the monotonic millisecond clock.
+struct GameClock {
+    int64_t startTime = 0;
+    int64_t endTime = 0;
+    int64_t minimisedAt = 0;
+    int32_t elapsedTime = 0;  // the winning time
+};
+
+// Where the panel drawn last stands; the table switch and the name redraw draw into it.
+struct PanelPlacement {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
 };
 
 struct ShownMessage {
@@ -54,6 +72,9 @@ struct Program {
 
     ScreenState screenState = LogoSplash;
     Board board;
+    GameClock clock;
+    PanelPlacement panel;
+    std::u32string typedName;  // the name being entered for a new best time
     CellPositionGrid cellPositions;
     Image hitMap;
     HotspotRegistry hotspots;
@@ -76,5 +97,7 @@ struct Program {
     std::vector<ShownMessage> shownMessages;
 };
 
+// The monotonic clock in milliseconds (or the time a test has set).
+int64_t Now(const Program& program);
 // The profile row of the box size in force.
 const BoxSizeProfile& ProfileInForce(const Program& program);

@@ -191,11 +191,12 @@ void PaintFrame(Canvas& c, int n, const std::vector<Spark>& sparks) {
         const float drag = 8.0f;
         float dist = sp.speed * drag * (1.0f - std::exp(-age / drag)) + 3.0f;
         float trail = std::min(dist - 2.0f, sp.speed * std::exp(-age / drag) * 2.2f + 0.6f);
-        if (dist > kRim - 1.0f) continue;
         Vec2 dir = Polar(1.0f, sp.angle);
         // Sparks fall slightly as they fly.
         Vec2 head = dir * dist + Vec2{0.0f, 0.012f * age * age};
         Vec2 tail = dir * (dist - trail) + Vec2{0.0f, 0.012f * std::max(0.0f, age - 1.5f) * std::max(0.0f, age - 1.5f)};
+        float reach = Length(head) + sp.size;
+        if (reach > kRim) continue;
         Vec2 h{(head.x + kHalf) * s, (head.y + kHalf) * s};
         Vec2 t{(tail.x + kHalf) * s, (tail.y + kHalf) * s};
         float life = age / sp.life;
@@ -205,7 +206,7 @@ void PaintFrame(Canvas& c, int n, const std::vector<Spark>& sparks) {
             return SdTaperedCapsule({x, y}, h, t, rad, rad * 0.3f);
         });
         Colour col = FlameColour(1.0f - 0.6f * life);
-        c.PaintMask(one, 0, 0, col, (1.0f - SmoothStep(0.6f, 1.0f, life)) * RimFade(dist + sp.size));
+        c.PaintMask(one, 0, 0, col, (1.0f - SmoothStep(0.6f, 1.0f, life)) * RimFade(reach));
     }
 }
 

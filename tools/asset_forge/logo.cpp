@@ -128,10 +128,9 @@ void AddBadge(Mask& white, Mask& pale, float cx, float cy, float radius) {
 
     // Inside the field: the frond and the front hill in white, the back hill paler behind them,
     // with a fine gap of blue wherever a white shape passes in front of it.
-    Mask field(white.Width(), white.Height());
-    Mask back(white.Width(), white.Height());
     Box innerBox = BoxAround(cx, cy, radius * inner);
-    std::vector<float> frondDistance(static_cast<size_t>(innerBox.x1 - innerBox.x0) * (innerBox.y1 - innerBox.y0));
+    innerBox = {std::max(innerBox.x0, 0), std::max(innerBox.y0, 0), std::min(innerBox.x1, white.Width()),
+                std::min(innerBox.y1, white.Height())};
     for (int y = innerBox.y0; y < innerBox.y1; ++y)
         for (int x = innerBox.x0; x < innerBox.x1; ++x) {
             Vec2 q = local(x + 0.5f, y + 0.5f);
@@ -139,15 +138,10 @@ void AddBadge(Mask& white, Mask& pale, float cx, float cy, float radius) {
             float front = std::min(frond(q), BelowCurve(FrontHill, q.x, q.y));
             float dFront = std::max(front * radius, inside);
             float dBack = std::max({BelowCurve(BackHill, q.x, q.y) * radius, inside, -(front - gap) * radius});
-            float& fw = field.At(x, y);
-            fw = std::max(fw, Coverage(dFront));
-            float& bw = back.At(x, y);
-            bw = std::max(bw, Coverage(dBack));
-        }
-    for (int y = 0; y < white.Height(); ++y)
-        for (int x = 0; x < white.Width(); ++x) {
-            white.At(x, y) = std::max(white.At(x, y), field.At(x, y));
-            pale.At(x, y) = std::max(pale.At(x, y), back.At(x, y));
+            float& w = white.At(x, y);
+            w = std::max(w, Coverage(dFront));
+            float& p = pale.At(x, y);
+            p = std::max(p, Coverage(dBack));
         }
 }
 

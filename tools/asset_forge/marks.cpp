@@ -19,9 +19,9 @@ void PaintStarBurst(Canvas& canvas, Vec2 centre, float scale) {
     canvas.Shade(BoxAround(centre.x, centre.y, glowRadius), [&](float x, float y, Colour& c, float& a) {
         float u = Length(Vec2{x, y} - centre) / glowRadius;
         if (u >= 1.0f) return;
-        float fall = (1.0f - u) * (1.0f - u);
-        a = 0.62f * fall * (0.35f + 0.65f * std::exp(-3.0f * u * u));
-        c = Rgb(255, 246, 214);
+        float fall = std::pow(1.0f - u, 1.6f);
+        a = 0.85f * fall * (0.45f + 0.55f * std::exp(-2.5f * u * u));
+        c = Rgb(255, 242, 200);
     });
 
     // The burst: four long rays on the axes, four on the diagonals, eight short ones between,
@@ -39,9 +39,9 @@ void PaintStarBurst(Canvas& canvas, Vec2 centre, float scale) {
         if (i % 4 == 0)
             ray(angle, 29.0f, 4.6f);
         else if (i % 2 == 0)
-            ray(angle, 21.0f, 3.8f);
+            ray(angle, 19.5f, 3.6f);
         else
-            ray(angle, 13.5f, 3.0f);
+            ray(angle, 12.5f, 2.8f);
     }
     mask.Union(BoxAround(centre.x, centre.y, 9.0f * scale),
                [&](float x, float y) { return SdCircle({x, y}, centre, 7.5f * scale); });
@@ -73,7 +73,7 @@ Canvas PaintFlag() {
     const Vec2 top{25.0f, 13.0f};
     const Vec2 tip{60.0f, 26.5f};
     const Vec2 bottom{25.0f, 39.0f};
-    auto wave = [](float u) { return 2.2f * std::sin(2.0f * kPi * u) * 4.0f * u * (1.0f - u); };
+    auto wave = [](float u) { return 3.0f * std::sin(2.0f * kPi * u) * 4.0f * u * (1.0f - u); };
     Polygon pennant;
     const int steps = 48;
     for (int i = 0; i <= steps; ++i) {

@@ -80,33 +80,37 @@ Track Crack() {
     Rng shared(101), left(102), right(103);
     Svf hl, hr, bl, br;
     // The pressure jump: up at once, down through zero, back; the right ear hears it 0.4 ms later.
-    const float length = 0.0035f;
+    // Its corners are rounded a little so it is a crack, not a digital click.
+    const float length = 0.0028f;
     const int delay = 17;
-    for (int i = 0; i < static_cast<int>(0.25f * kRate); ++i) {
-        float s = Seconds(i);
-        float env = (1.0f - std::exp(-s / 0.00025f)) * (std::exp(-s / 0.008f) + 0.16f * std::exp(-s / 0.045f));
-        float w = shared.Gaussian();
-        float xl = 0.75f * w + 0.45f * left.Gaussian();
-        float xr = 0.75f * w + 0.45f * right.Gaussian();
-        Svf::Out ol = hl.Run(xl, 700.0f, 0.7f), orr = hr.Run(xr, 700.0f, 0.7f);
-        Svf::Out pl = bl.Run(xl, 3000.0f, 1.2f), pr = br.Run(xr, 3300.0f, 1.2f);
-        int at = i + kOnset;
-        t.l[at] += env * (0.8f * ol.high + 0.6f * pl.band);
-        t.r[at] += 0.95f * env * (0.8f * orr.high + 0.6f * pr.band);
-        if (s < length) {
-            float n = 1.0f - 2.0f * s / length;
-            t.l[at] += 2.2f * n;
-            t.r[at + delay] += 2.0f * n;
-        }
+    Track jump;
+    for (int i = 0; i < static_cast<int>(length * kRate); ++i) {
+        float n = 1.0f - 2.0f * Seconds(i) / length;
+        jump.l[i + kOnset] = 1.3f * n;
+        jump.r[i + kOnset + delay] = 1.2f * n;
     }
-    // Round off the jump's very top so it is a crack, not a digital click.
-    for (auto* ch : {&t.l, &t.r}) {
+    for (auto* ch : {&jump.l, &jump.r}) {
         float y = 0;
         for (float& v : *ch) {
-            y += 0.55f * (v - y);
+            y += 0.6f * (v - y);
             v = y;
         }
     }
+    // The burst of bright noise riding on it.
+    for (int i = 0; i < static_cast<int>(0.25f * kRate); ++i) {
+        float s = Seconds(i);
+        float env = (1.0f - std::exp(-s / 0.0002f)) * (std::exp(-s / 0.007f) + 0.18f * std::exp(-s / 0.04f));
+        float w = shared.Gaussian();
+        float xl = 0.75f * w + 0.45f * left.Gaussian();
+        float xr = 0.75f * w + 0.45f * right.Gaussian();
+        Svf::Out ol = hl.Run(xl, 900.0f, 0.7f), orr = hr.Run(xr, 900.0f, 0.7f);
+        Svf::Out pl = bl.Run(xl, 3200.0f, 1.1f), pr = br.Run(xr, 3600.0f, 1.1f);
+        int at = i + kOnset;
+        t.l[at] = env * (1.0f * ol.high + 0.8f * pl.band) + jump.l[at];
+        t.r[at] = 0.95f * env * (1.0f * orr.high + 0.8f * pr.band) + jump.r[at];
+    }
+    for (int i = static_cast<int>(0.25f * kRate) + kOnset; i < static_cast<int>(0.25f * kRate) + kOnset + delay; ++i)
+        t.r[i] += jump.r[i];
     return t;
 }
 
@@ -132,7 +136,7 @@ Track BoomBody() {
     Svf fl, fr;
     for (int i = 0; i + kOnset < kSoundFrames; ++i) {
         float s = Seconds(i);
-        float cutoff = 70.0f + 350.0f * std::exp(-s / 0.12f);
+        float cutoff = 110.0f + 600.0f * std::exp(-s / 0.2f);
         float env = (1.0f - std::exp(-s / 0.005f)) * std::exp(-s / 0.65f);
         float w = shared.Gaussian();
         t.l[i + kOnset] = env * fl.Run(0.85f * w + 0.35f * left.Gaussian(), cutoff, 1.0f).low;
@@ -160,13 +164,16 @@ Track Rumble() {
     std::vector<float> swellL = Swell(304), swellR = Swell(305);
     for (int i = 0; i + kOnset < kSoundFrames; ++i) {
         float s = Seconds(i);
-        float cutoff = 110.0f + 1600.0f * std::exp(-s / 0.3f);
+        float cutoff = 160.0f + 1600.0f * std::exp(-s / 0.5f);
         float env = (1.0f - std::exp(-s / 0.04f)) * (0.55f * std::exp(-s / 0.9f) + 0.45f * std::exp(-s / 2.0f));
         float w = shared.Gaussian();
         float xl = l2.Run(l1.Run(0.5f * w + 0.85f * left.Gaussian(), cutoff, 0.6f).low, cutoff, 0.6f).low;
         float xr = r2.Run(r1.Run(0.5f * w + 0.85f * right.Gaussian(), cutoff * 0.93f, 0.6f).low, cutoff * 0.93f, 0.6f).low;
-        t.l[i + kOnset] = env * (1.0f + 0.4f * swellL[i]) * xl;
-        t.r[i + kOnset] = env * (1.0f + 0.4f * swellR[i]) * xr;
+        // As the filter closes the noise loses power; make up part of it so the rumble darkens
+        // rather than simply vanishing.
+        float makeUp = std::sqrt(std::min(4.0f, 400.0f / cutoff));
+        t.l[i + kOnset] = makeUp * env * (1.0f + 0.4f * swellL[i]) * xl;
+        t.r[i + kOnset] = makeUp * env * (1.0f + 0.4f * swellR[i]) * xr;
     }
     return t;
 }
@@ -268,8 +275,8 @@ StereoSound SynthesiseExplosion() {
 
     // Balance the layers by their own measures before mixing.
     Gain(crack, 1.0f / Peak(crack));
-    Gain(tone, 0.85f / Peak(tone));
-    Gain(body, 0.22f / Rms(body, 0.0f, 0.5f));
+    Gain(tone, 0.7f / Peak(tone));
+    Gain(body, 0.30f / Rms(body, 0.0f, 0.5f));
     Gain(rumble, 0.15f / Rms(rumble, 0.2f, 1.2f));
     Gain(debris, 0.30f / Peak(debris));
 
