@@ -3,10 +3,13 @@
 #include <optional>
 
 #include "app/screenshot.h"
+#include "game/game_flow.h"
+#include "game/name_entry.h"
 #include "platform/timers.h"
 #include "ui/buttons.h"
 #include "ui/canvas.h"
 #include "ui/main_screen.h"
+#include "ui/panels.h"
 
 namespace {
 
@@ -54,24 +57,46 @@ constexpr LeftClickRow kLeftClickRows[] = {
     {"entername_ok", NameEntryPanel, ConfirmName},
 };
 
-void RunLeftClick(Program& program, LeftClickAction action)
+void RunLeftClick(Program& program, const Event& event)
 {
-    switch (action) {
+    const std::string hotspot(HotspotAt(program.hotspots, event.x, event.y));
+    switch (RouteLeftClick(hotspot, program.screenState)) {
+    case StartGame: ::StartGame(program); break;
+    case StopGame: ::StopGame(program); break;
+    case OpenTopTen: OpenTopTenPanel(program); break;
+    case ShowTopTenTable:
+        ::ShowTopTenTable(program, TopTenTabTable(hotspot));
+        break;
+    case CloseTopTen: CloseTopTenPanel(program); break;
+    case OpenAbout: OpenAboutPanel(program); break;
+    case CloseAbout: CloseAboutPanel(program); break;
+    case CloseGameOver:
+    case CloseWon: CloseResultPanel(program, hotspot); break;
+    case ConfirmName: ::ConfirmName(program); break;
+    case UncoverCell: UncoverAt(program, event.x, event.y); break;
     default:
-        // The game, the settings and the panels attach their handlers here as they are built.
+        // The settings panel attaches its handlers here.
         break;
     }
-    (void)program;
 }
 
 void DispatchCanvas(Program& program, const Event& event)
 {
     switch (event.canvasType) {
     case CanvasEventType::LeftClick:
-        RunLeftClick(program, RouteLeftClick(HotspotAt(program.hotspots, event.x, event.y), program.screenState));
+        RunLeftClick(program, event);
+        break;
+    case CanvasEventType::RightClick:
+        if (program.screenState == Playing) CycleMarkAt(program, event.x, event.y);
         break;
     case CanvasEventType::MouseMove:
         HoverFeedback(program, event.x, event.y);
+        break;
+    case CanvasEventType::KeyDown:
+        if (program.screenState == NameEntryPanel) NameEntryKeyDown(program, event.keyCode);
+        break;
+    case CanvasEventType::Character:
+        if (program.screenState == NameEntryPanel) NameEntryCharacter(program, event.character);
         break;
     default:
         break;
@@ -88,8 +113,8 @@ LeftClickAction RouteLeftClick(std::string_view hotspot, ScreenState state)
         if (!row.state || *row.state == state) return row.action;
         nameMatched = true;
     }
-    if (nameMatched) return None;
-    return state == Playing ? UncoverCell : None;
+    if (nameMatched) return LeftClickAction::None;
+    return state == Playing ? LeftClickAction::UncoverCell : LeftClickAction::None;
 }
 
 void SplashStep(Program& program)
@@ -118,6 +143,13 @@ void Dispatch(Program& program, const Event& event)
     switch (event.kind) {
     case EventKind::Timer:
         if (event.object == kSplashTimer) SplashStep(program);
+        else if (event.object == kClockTimer) ClockTick(program);
+        break;
+    case EventKind::Minimised:
+        WindowMinimised(program);
+        break;
+    case EventKind::Restored:
+        WindowRestored(program);
         break;
     case EventKind::Shortcut:
         if (event.object == 0) TakeScreenshot(program);

@@ -24,13 +24,17 @@ def wait_for(what, check, timeout=20.0, step=0.05):
 
 class XSession:
     def __init__(self, size="1920x1080"):
-        for n in range(300, 400):
-            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-                break
-        self.display = f":{n}"
-        self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", f"{size}x24", "-nolisten", "tcp"],
+        # Xvfb picks a free display itself and writes its number once it accepts clients.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{size}x24",
+                                      "-nolisten", "tcp"], pass_fds=(write_end,),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for("Xvfb", lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"))
+        os.close(write_end)
+        with os.fdopen(read_end) as numbers:
+            number = numbers.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
+        self.display = f":{number}"
         self.home = tempfile.mkdtemp(prefix="dravelock-e2e-")
         self.env = {k: v for k, v in os.environ.items() if k not in ("WAYLAND_DISPLAY", "SDL_VIDEODRIVER")}
         self.env.update(DISPLAY=self.display, HOME=self.home, XDG_DATA_HOME=os.path.join(self.home, "data"),
@@ -41,8 +45,14 @@ class XSession:
         return os.path.join(self.home, "data", "brackenwold game studio", "Dravelock")
 
     def start(self, binary, *args):
-        self.game = subprocess.Popen([binary, *args], env=self.env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-        return wait_for("the game window", self.find_window)
+        self.output = tempfile.TemporaryFile()
+        self.game = subprocess.Popen([binary, *args], env=self.env, stdout=self.output, stderr=subprocess.STDOUT)
+        try:
+            return wait_for("the game window", self.find_window)
+        except AssertionError:
+            self.output.seek(0)
+            print("game still running:", self.game.poll() is None, "output:", self.output.read()[-2000:])
+            raise
 
     def find_window(self):
         out = self.xdotool("search", "--onlyvisible", "--name", "^Dravelock v2\\.0 \\(x86\\)$", check=False)
