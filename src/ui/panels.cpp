@@ -135,7 +135,7 @@ Rect NameBox(const Program& program)
 {
     const BoxSizeProfile& profile = ProfileInForce(program);
     const int32_t line = profile.lineHeight;
-    return {program.panel.x + 2 * profile.spacing, program.panel.y + 10 * line - line / 2,
+    return {program.panel.x + 2 * profile.spacing, program.panel.y + 10 * line - line / 2 + 1,
             20 * profile.cellSize - 4 * profile.spacing, 2 * line};
 }
 
