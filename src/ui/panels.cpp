@@ -117,11 +117,18 @@ void DrawTopTenRows(Program& program, Difficulty table)
     }
 }
 
-// The status-bar buttons disabled and the screen kept, before a panel opens over Idle.
-void PreparePanelOverIdle(Program& program)
+// The status-bar buttons disabled and the screen kept, before a panel opens over Idle. Without a
+// snapshot of the canvas's size the panel could not be closed again, so it does not open; the
+// buttons then stay disabled until the next redraw of the main screen.
+bool PreparePanelOverIdle(Program& program)
 {
     DrawStatusButtons(program, ButtonLook::Disabled, "tMainSTART");
+    const Image& snapshot = program.screenSnapshot;
+    if (snapshot.IsEmpty() || snapshot.width != program.canvas.width || snapshot.height != program.canvas.height) {
+        return false;
+    }
     TakeSnapshot(program);
+    return true;
 }
 
 void ReturnToIdle(Program& program)
@@ -135,7 +142,7 @@ Rect NameBox(const Program& program)
 {
     const BoxSizeProfile& profile = ProfileInForce(program);
     const int32_t line = profile.lineHeight;
-    return {program.panel.x + 2 * profile.spacing, program.panel.y + 10 * line - line / 2 + 1,
+    return {program.panel.x + 2 * profile.spacing, program.panel.y + 10 * line - line / 2,
             20 * profile.cellSize - 4 * profile.spacing, 2 * line};
 }
 
@@ -181,7 +188,7 @@ void DrawPanelFrame(Image& image, const PanelPlacement& panel, int32_t lineHeigh
 
 void OpenTopTenPanel(Program& program)
 {
-    PreparePanelOverIdle(program);
+    if (!PreparePanelOverIdle(program)) return;
     const BoxSizeProfile& profile = ProfileInForce(program);
     DrawPanelBase(program, profile.panelWidth, profile.panelHeight, "tMainTOPTEN");
     DrawTopTenRows(program, Easy);
@@ -241,7 +248,7 @@ std::array<AboutLine, 10> AboutLines(const TextCatalog& texts)
 
 void OpenAboutPanel(Program& program)
 {
-    PreparePanelOverIdle(program);
+    if (!PreparePanelOverIdle(program)) return;
     const BoxSizeProfile& profile = ProfileInForce(program);
     DrawPanelBase(program, profile.panelWidth, profile.panelHeight, "tMainABOUT");
     for (const AboutLine& line : AboutLines(program.texts)) DrawCentred(program, program.fonts.textFont, line.line, line.text);

@@ -308,6 +308,24 @@ TEST(PanelTopTenAndAbout, ClosingPutsTheScreenBackAndClearsTheHotspots)
     }
 }
 
+TEST(PanelTopTenAndAbout, WithoutRoomForTheSnapshotNeitherPanelOpens)
+{
+    PanelRun run;
+    ASSERT_NO_FATAL_FAILURE(run.StartToIdle());
+    Program& program = run.program;
+    Image expected = program.canvas;
+    DrawDisabledBar(expected, run);
+    program.screenSnapshot = MakeImage(program.canvas.width - 1, program.canvas.height);
+    for (const char* open : {"topten", "about"}) {
+        Click(program, open);
+        EXPECT_EQ(program.screenState, Idle) << open;
+        EXPECT_EQ(FirstDifference(program.canvas, expected), "") << open;  // only the bar disabled
+        for (const char* hotspot : {"topten_ok", "topten_easy", "topten_medium", "topten_hard", "about_ok"}) {
+            EXPECT_EQ(FindHotspot(program.hotspots, hotspot), Hotspot{}) << hotspot;
+        }
+    }
+}
+
 TEST(PanelAbout, ShowsTheCentredLinesInCapitalsInEveryLanguage)
 {
     for (const char* locale : {"en_GB.UTF-8", "pl_PL.UTF-8"}) {
