@@ -2,10 +2,7 @@
 // folder and home, events fed straight to Dispatch, the canvas, files and log read back.
 #include <gtest/gtest.h>
 
-#include "../support/test_support.h"
-#include "app/dispatch.h"
-#include "app/startup.h"
-#include "platform/files.h"
+#include "../support/headless_run.h"
 #include "platform/png.h"
 
 namespace {
@@ -13,34 +10,6 @@ namespace {
 constexpr Rgb kLogoBlue{23, 120, 181};
 constexpr Rgb kBackdrop{119, 116, 95};
 
-struct HeadlessRun {
-    ScratchFolder home;
-    ScratchFolder gameDir;
-    ScopedEnvironment homeVariable{"HOME", home.path.string()};
-    ScopedEnvironment dataVariable{"XDG_DATA_HOME", home.Folder() + "data"};
-    Program program;
-    std::string logPath = home.Folder() + "test.log";
-
-    HeadlessRun()
-    {
-        program.platform.videoDrivers = "offscreen";
-        program.platform.showMessageBoxes = false;
-        program.platform.gameDir = gameDir.Folder();
-    }
-    ~HeadlessRun() { ReleasePlatform(program); }
-
-    std::string UserFolder() const { return home.Folder() + "data/brackenwold game studio/Dravelock/"; }
-    void OpenTestLog()
-    {
-        ASSERT_TRUE(OpenLog(program.log, logPath, "Dravelock"));
-        EnableLog(program.log);
-    }
-    std::string LogText()
-    {
-        std::fflush(program.log.file.get());
-        return ReadWholeFile(logPath, 1 << 20).value_or("");
-    }
-};
 
 TEST(HeadlessProgram, StartsWithTheLogoThenTheTitleThenIdleAndEndsOnClose)
 {

@@ -4,59 +4,18 @@
 
 #include <filesystem>
 
-#include "../support/test_support.h"
-#include "app/dispatch.h"
+#include "../support/headless_run.h"
 #include "app/run_log.h"
-#include "app/startup.h"
-#include "platform/files.h"
 #include "storage/best_time_file.h"
 #include "storage/preferences.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct FileRun {
-    ScratchFolder home;
-    ScratchFolder gameDir;
-    ScopedEnvironment homeVariable{"HOME", home.path.string()};
-    ScopedEnvironment dataVariable{"XDG_DATA_HOME", home.Folder() + "data"};
-    ScopedEnvironment all{"LC_ALL", std::nullopt};
-    ScopedEnvironment messages{"LC_MESSAGES", std::nullopt};
-    ScopedEnvironment lang{"LANG", "en_GB.UTF-8"};
-    Program program;
-
-    FileRun()
-    {
-        program.platform.videoDrivers = "offscreen";
-        program.platform.showMessageBoxes = false;
-        program.platform.gameDir = gameDir.Folder();
-    }
-    ~FileRun() { ReleasePlatform(program); }
-
-    std::string UserFolder() const { return home.Folder() + "data/brackenwold game studio/Dravelock/"; }
-    // The languages the build ships, as a folder or as the ZIP archive.
-    void InstallLanguages(bool asArchive = false)
-    {
-        const fs::path source = asArchive ? fs::path(ProgramFolder()) / "lang-zip" / "Dravelock.lang"
-                                          : fs::path(ProgramFolder()) / "Dravelock.lang";
-        fs::copy(source, gameDir.path / "Dravelock.lang", fs::copy_options::recursive);
-    }
-    void RunToTheEnd()
-    {
-        ASSERT_TRUE(Startup(program));
-        Dispatch(program, TimerEvent(kSplashTimer));
-        Dispatch(program, TimerEvent(kSplashTimer));
-        Dispatch(program, CloseEvent());
-        Shutdown(program);
-        ReleasePlatform(program);
-    }
-};
 
 TEST(StartupFiles, AFirstStartSpeaksTheUsersLanguageAndSavesIntoTheUserFolder)
 {
     for (bool asArchive : {false, true}) {
-        FileRun run;
+        HeadlessRun run;
         run.InstallLanguages(asArchive);
         ScopedEnvironment locale("LANG", "de_DE.UTF-8");
         ASSERT_TRUE(Startup(run.program));
@@ -75,7 +34,7 @@ TEST(StartupFiles, AFirstStartSpeaksTheUsersLanguageAndSavesIntoTheUserFolder)
 
 TEST(StartupFiles, ALocaleWithoutItsLanguageFallsBackToEnglish)
 {
-    FileRun run;
+    HeadlessRun run;
     run.InstallLanguages();
     ScopedEnvironment locale("LANG", "sv_FI.UTF-8");
     ASSERT_TRUE(Startup(run.program));
@@ -85,7 +44,7 @@ TEST(StartupFiles, ALocaleWithoutItsLanguageFallsBackToEnglish)
 
 TEST(StartupFiles, PreferencesBesideTheProgramWithoutALanguageGiveEnglishNotTheLocale)
 {
-    FileRun run;
+    HeadlessRun run;
     run.InstallLanguages();
     ScopedEnvironment locale("LANG", "de_DE.UTF-8");
     ASSERT_TRUE(ReplaceFile(run.gameDir.Folder() + "Dravelock.prefs", "[General]\r\nSound = 1\r\n"));
@@ -109,7 +68,7 @@ TEST(StartupFiles, PreferencesBesideTheProgramWithoutALanguageGiveEnglishNotTheL
 
 TEST(StartupFiles, TheWindowErrorBoxSpeaksTheChosenLanguage)
 {
-    FileRun run;
+    HeadlessRun run;
     run.InstallLanguages();
     ScopedEnvironment locale("LANG", "fr_FR.UTF-8");
     run.program.platform.videoDrivers = "no_such_driver";
@@ -123,7 +82,7 @@ TEST(StartupFiles, TheWindowErrorBoxSpeaksTheChosenLanguage)
 
 TEST(StartupFiles, HandEditedValuesAreBroughtIntoRangeBeforeUse)
 {
-    FileRun run;
+    HeadlessRun run;
     ASSERT_TRUE(CreateFolders(run.UserFolder()));
     ASSERT_TRUE(ReplaceFile(run.UserFolder() + "Dravelock.prefs",
                             "[General]\nBoxsize = 9\nDifficulty = 7\nColumns = 0\nRows = 200\nMines = 99999\n"
@@ -137,7 +96,7 @@ TEST(StartupFiles, HandEditedValuesAreBroughtIntoRangeBeforeUse)
 
 TEST(StartupFiles, BestTimesComeFromTheSaveFolderAndGoBackThere)
 {
-    FileRun run;
+    HeadlessRun run;
     ASSERT_TRUE(CreateFolders(run.UserFolder()));
     BestTimeTables tables = DefaultBestTimeTables();
     tables[1].slots[0] = {"Mira", 12345};
@@ -149,7 +108,7 @@ TEST(StartupFiles, BestTimesComeFromTheSaveFolderAndGoBackThere)
 
 TEST(StartupFiles, TheLogOfAWholeRun)
 {
-    FileRun run;
+    HeadlessRun run;
     run.InstallLanguages();
     run.program.arguments = {"/LOG", "ignored"};
     run.RunToTheEnd();
@@ -200,12 +159,12 @@ TEST(StartupFiles, OnlyAFirstParameterOfLogInAnyCaseAsksForTheLog)
     };
     for (const auto& [arguments, wanted] : cases) EXPECT_EQ(LogRequested(arguments), wanted) << arguments.size();
 
-    FileRun run;
+    HeadlessRun run;
     run.program.arguments = {"/log"};
     run.RunToTheEnd();
     EXPECT_EQ(FilesIn(run.UserFolder(), "Log ", ".log").size(), 1u);
 
-    FileRun without;
+    HeadlessRun without;
     without.program.arguments = {"/LOGX", "/LOG"};
     without.RunToTheEnd();
     EXPECT_TRUE(FilesIn(without.UserFolder(), "Log ").empty());

@@ -7,50 +7,26 @@
 #include <filesystem>
 #include <sstream>
 
-#include "../support/test_support.h"
-#include "app/dispatch.h"
-#include "app/startup.h"
+#include "../support/headless_run.h"
 #include "game/best_time_insert.h"
 #include "game/name_entry.h"
-#include "platform/files.h"
 #include "ui/panels.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The name box of the name-entry panel (640 x 288 at (160, 126)) and the top of its line 10.
 constexpr Rect kNameBox{170, 297, 620, 36};
 constexpr int32_t kNameTop = 126 + 10 * 18;
 
-// A program started on the offscreen driver with the shipped languages, at Idle on the main screen.
-struct NameRun {
-    ScratchFolder home;
-    ScratchFolder gameDir;
-    ScopedEnvironment homeVariable{"HOME", home.path.string()};
-    ScopedEnvironment dataVariable{"XDG_DATA_HOME", home.Folder() + "data"};
-    ScopedEnvironment all{"LC_ALL", std::nullopt};
-    ScopedEnvironment messages{"LC_MESSAGES", std::nullopt};
-    ScopedEnvironment lang{"LANG", "en_GB.UTF-8"};
-    Program program;
+// A program with the shipped languages, brought to the name-entry panel of a won game.
+struct NameRun : HeadlessRun {
     Image idle;  // the main screen before the panel
-
-    NameRun()
-    {
-        program.platform.videoDrivers = "offscreen";
-        program.platform.showMessageBoxes = false;
-        program.platform.gameDir = gameDir.Folder();
-    }
-    ~NameRun() { ReleasePlatform(program); }
 
     // Idle, then the panel of a new best time as a won game of that difficulty leaves it.
     void OpenNameEntry(int32_t difficulty = Easy, int32_t elapsed = 199999)
     {
-        fs::copy(fs::path(ProgramFolder()) / "Dravelock.lang", gameDir.path / "Dravelock.lang", fs::copy_options::recursive);
-        ASSERT_TRUE(Startup(program));
-        Dispatch(program, TimerEvent(kSplashTimer));
-        Dispatch(program, TimerEvent(kSplashTimer));
-        ASSERT_EQ(program.screenState, Idle);
+        InstallLanguages();
+        StartToIdle();
         idle = program.canvas;
         program.settings.difficulty = difficulty;
         program.clock.elapsedTime = elapsed;

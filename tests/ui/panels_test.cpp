@@ -7,47 +7,26 @@
 #include <filesystem>
 #include <sstream>
 
-#include "../support/test_support.h"
-#include "app/dispatch.h"
-#include "app/startup.h"
+#include "../support/headless_run.h"
 #include "game/duration.h"
-#include "platform/files.h"
 #include "ui/panels.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Default box size: cell 32, spacing P 5, line L 18, panel 640 x 360 on a 960 x 540 canvas.
 constexpr int32_t kP = 5;
 constexpr int32_t kL = 18;
 
-// A program started on the offscreen driver with the shipped languages, at Idle on the main screen.
-struct PanelRun {
-    ScratchFolder home;
-    ScratchFolder gameDir;
-    ScopedEnvironment homeVariable{"HOME", home.path.string()};
-    ScopedEnvironment dataVariable{"XDG_DATA_HOME", home.Folder() + "data"};
-    ScopedEnvironment all{"LC_ALL", std::nullopt};
-    ScopedEnvironment messages{"LC_MESSAGES", std::nullopt};
-    ScopedEnvironment lang;
-    Program program;
+// A program with the shipped languages at Idle on the main screen, in the given locale.
+struct PanelRun : HeadlessRun {
+    ScopedEnvironment localeVariable;
 
-    explicit PanelRun(const std::string& locale = "en_GB.UTF-8") : lang("LANG", locale)
-    {
-        program.platform.videoDrivers = "offscreen";
-        program.platform.showMessageBoxes = false;
-        program.platform.gameDir = gameDir.Folder();
-    }
-    ~PanelRun() { ReleasePlatform(program); }
+    explicit PanelRun(const std::string& locale = "en_GB.UTF-8") : localeVariable("LANG", locale) {}
 
     void StartToIdle()
     {
-        fs::copy(fs::path(ProgramFolder()) / "Dravelock.lang", gameDir.path / "Dravelock.lang", fs::copy_options::recursive);
-        ASSERT_TRUE(Startup(program));
-        Dispatch(program, TimerEvent(kSplashTimer));
-        Dispatch(program, TimerEvent(kSplashTimer));
-        ASSERT_EQ(program.screenState, Idle);
+        InstallLanguages();
+        HeadlessRun::StartToIdle();
         ASSERT_EQ(program.canvas.width, 960);
         ASSERT_EQ(program.canvas.height, 540);
     }
