@@ -3,33 +3,25 @@ import glob
 import os
 import sys
 
-from xsession import XSession, TITLE, read_png, wait_for
+from xsession import play, TITLE, read_png, wait_for
 
 
-def main(binary):
-    session = XSession()
-    try:
-        window = session.start(binary)
-        assert session.xdotool("getwindowname", window).strip() == TITLE
-        # Centred on the 1920 x 1080 screen (no window manager, so no frame).
-        assert session.geometry(window) == (480, 270, 960, 540), session.geometry(window)
+def scenario(session, window):
+    assert session.xdotool("getwindowname", window).strip() == TITLE
+    # Centred on the 1920 x 1080 screen (no window manager, so no frame).
+    assert session.geometry(window) == (480, 270, 960, 540), session.geometry(window)
 
-        session.xdotool("windowfocus", "--sync", window)
-        session.xdotool("key", "--clearmodifiers", "ctrl+s")
-        pattern = os.path.join(session.user_folder(), "Dravelock *.png")
-        shot = wait_for("the screenshot", lambda: glob.glob(pattern))[0]
-        # The file is renamed into place whole, so once it is there it is complete.
-        width, height, colour, interlace, rows = read_png(shot)
-        assert (width, height, colour, interlace) == (960, 540, 2, 0)
-        # The corner of a splash picture: the logo's blue field, or the title's backdrop.
-        assert rows[2][6:9] in (bytes([23, 120, 181]), bytes([119, 116, 95])), rows[2][6:9]
-
-        code = session.terminate()
-        assert code == 0, f"exit code {code}"
-    finally:
-        session.close()
-    print("1 passed, 0 failed")
+    session.xdotool("windowfocus", "--sync", window)
+    session.xdotool("key", "--clearmodifiers", "ctrl+s")
+    pattern = os.path.join(session.user_folder(), "Dravelock *.png")
+    shot = wait_for("the screenshot", lambda: glob.glob(pattern))[0]
+    # The file is renamed into place whole, so once it is there it is complete.
+    width, height, colour, interlace, rows = read_png(shot)
+    assert (width, height, colour, interlace) == (960, 540, 2, 0)
+    # The corner of what shows: the logo's blue field, the title's backdrop, or on a slow machine
+    # already the status bar.
+    assert rows[2][6:9] in (bytes([23, 120, 181]), bytes([119, 116, 95]), bytes([96, 92, 82])), rows[2][6:9]
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    play(sys.argv[1], scenario)

@@ -119,3 +119,17 @@ def read_png(path):
         rows.append(bytes(line))
         previous = line
     return width, height, colour, interlace, rows
+
+
+def play(binary, scenario):
+    """Runs the game in a fresh X server, lets scenario(session, window) act on it, then ends it with
+    SIGTERM, which must give exit code 0."""
+    session = XSession()
+    try:
+        window = session.start(binary)
+        scenario(session, window)
+        code = session.terminate()
+        assert code == 0, f"exit code {code}"
+    finally:
+        session.close()
+    print("1 passed, 0 failed")
