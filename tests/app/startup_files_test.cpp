@@ -106,6 +106,25 @@ TEST(StartupFiles, BestTimesComeFromTheSaveFolderAndGoBackThere)
     EXPECT_EQ(ReadWholeFile(run.UserFolder() + "Dravelock.scores", 1 << 16), BestTimesBytes(tables));
 }
 
+TEST(StartupFiles, SavesThatFailAreLoggedAndTheRunStillEnds)
+{
+    HeadlessRun run;
+    run.program.arguments = {"/LOG"};
+    run.StartToIdle();
+    // Folders standing where the two files go make both saves fail, even for root.
+    ASSERT_TRUE(CreateFolders(run.UserFolder() + "Dravelock.prefs/inside"));
+    ASSERT_TRUE(CreateFolders(run.UserFolder() + "Dravelock.scores/inside"));
+    Dispatch(run.program, CloseEvent());
+    Shutdown(run.program);
+    ReleasePlatform(run.program);
+    const std::vector<std::string> logs = FilesIn(run.UserFolder(), "Log ", ".log");
+    ASSERT_EQ(logs.size(), 1u);
+    const std::string log = *ReadWholeFile(run.UserFolder() + logs[0], 1 << 20);
+    EXPECT_TRUE(log.ends_with("[FINISHING GAME]\r\nSaving TopTen:\tFAILED\r\nSaving Preferences:\tFAILED\r\n\r\nQUIT\r\n"));
+    EXPECT_TRUE(FolderExists(run.UserFolder() + "Dravelock.prefs/inside"));
+    EXPECT_EQ(FilesIn(run.UserFolder(), "Dravelock.").size(), 2u);  // no temporary file left behind
+}
+
 TEST(StartupFiles, TheLogOfAWholeRun)
 {
     HeadlessRun run;

@@ -6,6 +6,7 @@
 #include "game/duration.h"
 #include "game/game_flow.h"
 #include "storage/best_time_file.h"
+#include "ui/main_screen.h"
 
 namespace {
 
@@ -96,6 +97,21 @@ TEST(MainScreen, TheDefaultLayoutToThePixel)
     EXPECT_TRUE(run.FieldShows("start", Text(program.texts, "tMainSTART"), run.palette().caption));
     EXPECT_TRUE(run.FieldShows("val_mines", "000", run.palette().bright));
     EXPECT_TRUE(run.FieldShows("besttime", Text(program.texts, "tMainBESTTIME"), run.palette().bright));
+}
+
+TEST(MainScreen, TheBarAloneCanBeRedrawnInTheCaptionColourIntoTheSnapshot)
+{
+    GameRun run;
+    run.StartToIdle();
+    Program& program = run.program;
+    FillImage(program.screenSnapshot, {1, 2, 3});
+    const std::vector<uint8_t> canvas = program.canvas.pixels;
+    StatusBarDraw(program, program.screenSnapshot);
+    EXPECT_EQ(program.canvas.pixels, canvas);
+    const Hotspot mines = FindHotspot(program.hotspots, "val_mines");
+    EXPECT_TRUE(ShowsText(program.screenSnapshot, run.font(), mines.x, mines.y, "000", run.palette().caption, run.palette().bar));
+    EXPECT_EQ(GetPixel(program.screenSnapshot, 5, 38), run.palette().frame);
+    EXPECT_EQ(GetPixel(program.screenSnapshot, 5, 40), (Rgb{1, 2, 3}));  // the board part untouched
 }
 
 TEST(Hover, HighlightsLiveButtonsWithTheHand)
