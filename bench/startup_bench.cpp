@@ -15,8 +15,8 @@ void DecodeAndFit(benchmark::State& state, AssetBytes EmbeddedAssets::*asset)
 {
     const EmbeddedAssets assets = BuiltInAssets();
     for (auto _ : state) {
-        const Image fitted = FitToWindow(*DecodeAsset(assets.*asset), 960, 540);
-        benchmark::DoNotOptimize(fitted.pixels.data());
+        const std::optional<Image> fitted = DecodeFitted(assets.*asset, 960, 540);
+        benchmark::DoNotOptimize(fitted->pixels.data());
     }
 }
 

@@ -106,11 +106,7 @@ bool PrepareTiles(Program& program)
 bool PrepareSplashPictures(Program& program, const CanvasSize& size)
 {
     const EmbeddedAssets& assets = program.platform.assets;
-    const auto decodeAndFit = [size](AssetBytes bytes) -> std::optional<Image> {
-        const std::optional<Image> picture = DecodeAsset(bytes);
-        if (!picture) return std::nullopt;
-        return FitToWindow(*picture, size.width, size.height);
-    };
+    const auto decodeAndFit = [size](AssetBytes bytes) { return DecodeFitted(bytes, size.width, size.height); };
     std::future<std::optional<Image>> title = std::async(std::launch::async, decodeAndFit, assets.title);
     std::optional<Image> logo = decodeAndFit(assets.logo);
     std::optional<Image> explosion = DecodeAsset(assets.explosion);

@@ -33,30 +33,14 @@ void FlushNothing(png_structp) {}
 [[noreturn]] void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void QuietWarning(png_structp, png_const_charp) {}
 
-// Where decoded rows go: an RGB Image, or a plain RGBA buffer.
-struct DecodeTarget {
-    int32_t channels = 3;
-    Image* image = nullptr;
-    RgbaPicture* rgba = nullptr;
+// Buffers that live outside the frame libpng may jump out of.
+struct DecodeBuffers {
+    std::vector<uint8_t> pixels;
+    std::vector<png_bytep> rows;
 };
 
-bool Allocate(DecodeTarget& target, int32_t width, int32_t height, std::vector<png_bytep>& rows)
-{
-    rows.resize(static_cast<size_t>(height));
-    if (target.image) {
-        if (!ResizeImage(*target.image, width, height)) return false;
-        for (int32_t y = 0; y < height; ++y) rows[static_cast<size_t>(y)] = target.image->Row(y);
-        return true;
-    }
-    target.rgba->width = width;
-    target.rgba->height = height;
-    target.rgba->pixels.resize(static_cast<size_t>(width) * height * 4);
-    for (int32_t y = 0; y < height; ++y) rows[static_cast<size_t>(y)] = target.rgba->pixels.data() + static_cast<size_t>(y) * width * 4;
-    return true;
-}
-
-// libpng reports errors by longjmp; keep every object with a destructor out of those frames.
-bool DecodeInto(png_structp png, png_infop info, MemoryReader& reader, DecodeTarget& target, std::vector<png_bytep>& rows)
+// libpng reports errors by longjmp; keep every object with a destructor out of this frame.
+bool DecodeInto(png_structp png, png_infop info, MemoryReader& reader, const PngRowSink& sink, DecodeBuffers& buffers)
 {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_read_fn(png, &reader, ReadFromMemory);
@@ -68,29 +52,31 @@ bool DecodeInto(png_structp png, png_infop info, MemoryReader& reader, DecodeTar
     png_set_expand(png);
     png_set_strip_16(png);
     png_set_gray_to_rgb(png);
-    if (target.channels == 3) png_set_strip_alpha(png);
+    if (sink.channels == 3) png_set_strip_alpha(png);
     else png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png);
+    const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    if (png_get_rowbytes(png, info) != width * static_cast<png_uint_32>(target.channels)) return false;
+    const size_t stride = size_t{width} * static_cast<size_t>(sink.channels);
+    if (png_get_rowbytes(png, info) != stride) return false;
+    if (!sink.begin(sink.context, static_cast<int32_t>(width), static_cast<int32_t>(height))) return false;
 
-    if (!Allocate(target, static_cast<int32_t>(width), static_cast<int32_t>(height), rows)) return false;
-    png_read_image(png, rows.data());
+    if (passes == 1) {
+        // Row by row: the whole picture is never held here.
+        buffers.pixels.resize(stride);
+        for (png_uint_32 y = 0; y < height; ++y) {
+            png_read_row(png, buffers.pixels.data(), nullptr);
+            sink.row(sink.context, static_cast<int32_t>(y), buffers.pixels.data());
+        }
+    } else {
+        // An interlaced picture is only complete after its last pass.
+        buffers.pixels.resize(stride * height);
+        buffers.rows.resize(height);
+        for (png_uint_32 y = 0; y < height; ++y) buffers.rows[y] = buffers.pixels.data() + y * stride;
+        png_read_image(png, buffers.rows.data());
+        for (png_uint_32 y = 0; y < height; ++y) sink.row(sink.context, static_cast<int32_t>(y), buffers.rows[y]);
+    }
     png_read_end(png, nullptr);
     return true;
-}
-
-bool Decode(const uint8_t* bytes, size_t size, DecodeTarget& target)
-{
-    if (!bytes || size < 8 || png_sig_cmp(bytes, 0, 8) != 0) return false;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, QuietWarning);
-    if (!png) return false;
-    png_infop info = png_create_info_struct(png);
-    MemoryReader reader{bytes, size, 0};
-    std::vector<png_bytep> rows;
-    const bool decoded = info && DecodeInto(png, info, reader, target, rows);
-    png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
-    return decoded;
 }
 
 bool EncodeInto(png_structp png, png_infop info, const Image& image, std::string& out)
@@ -107,19 +93,54 @@ bool EncodeInto(png_structp png, png_infop info, const Image& image, std::string
 
 }  // namespace
 
+bool DecodePngRows(const uint8_t* bytes, size_t size, const PngRowSink& sink)
+{
+    if (!bytes || size < 8 || png_sig_cmp(bytes, 0, 8) != 0) return false;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, QuietWarning);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    MemoryReader reader{bytes, size, 0};
+    DecodeBuffers buffers;
+    const bool decoded = info && DecodeInto(png, info, reader, sink, buffers);
+    png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
+    return decoded;
+}
+
 std::optional<Image> DecodePng(const uint8_t* bytes, size_t size)
 {
     Image image;
-    DecodeTarget target{3, &image, nullptr};
-    if (!Decode(bytes, size, target)) return std::nullopt;
+    PngRowSink sink;
+    sink.context = &image;
+    sink.begin = [](void* context, int32_t width, int32_t height) {
+        return ResizeImage(*static_cast<Image*>(context), width, height);
+    };
+    sink.row = [](void* context, int32_t y, const uint8_t* pixels) {
+        Image& target = *static_cast<Image*>(context);
+        std::memcpy(target.Row(y), pixels, static_cast<size_t>(target.width) * 3);
+    };
+    if (!DecodePngRows(bytes, size, sink)) return std::nullopt;
     return image;
 }
 
 std::optional<RgbaPicture> DecodePngRgba(const uint8_t* bytes, size_t size)
 {
     RgbaPicture picture;
-    DecodeTarget target{4, nullptr, &picture};
-    if (!Decode(bytes, size, target)) return std::nullopt;
+    PngRowSink sink;
+    sink.context = &picture;
+    sink.channels = 4;
+    sink.begin = [](void* context, int32_t width, int32_t height) {
+        auto& target = *static_cast<RgbaPicture*>(context);
+        target.width = width;
+        target.height = height;
+        target.pixels.resize(static_cast<size_t>(width) * height * 4);
+        return true;
+    };
+    sink.row = [](void* context, int32_t y, const uint8_t* pixels) {
+        auto& target = *static_cast<RgbaPicture*>(context);
+        const size_t stride = static_cast<size_t>(target.width) * 4;
+        std::memcpy(target.pixels.data() + static_cast<size_t>(y) * stride, pixels, stride);
+    };
+    if (!DecodePngRows(bytes, size, sink)) return std::nullopt;
     return picture;
 }
 

@@ -27,5 +27,10 @@ std::optional<Image> DecodeAsset(const AssetBytes& asset);
 // not reach).
 Image FitToWindow(const Image& picture, int32_t width, int32_t height);
 
+// The picture decoded and fitted at once, exactly as FitToWindow would fit it. Where the fit is a
+// shrink by whole factors (the big pictures on every preset board) the rows are averaged as they
+// are decoded and the full-size picture is never held.
+std::optional<Image> DecodeFitted(const AssetBytes& asset, int32_t width, int32_t height);
+
 // Frame n is the 52 x 52 block at (52 * (n % 8), 52 * (n / 8)).
 std::array<Image, kExplosionFrameCount> CutExplosionFrames(const Image& sheet);

@@ -35,6 +35,11 @@ class XSession:
         if not number:
             raise AssertionError("Xvfb did not start")
         self.display = f":{number}"
+        # The number comes before the server has finished starting; a client that connects too
+        # early is refused, so wait until one is served.
+        probe_env = dict(os.environ, DISPLAY=self.display)
+        wait_for("the X server", lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env=probe_env,
+                                                          capture_output=True).returncode == 0)
         self.home = tempfile.mkdtemp(prefix="dravelock-e2e-")
         self.env = {k: v for k, v in os.environ.items() if k not in ("WAYLAND_DISPLAY", "SDL_VIDEODRIVER")}
         self.env.update(DISPLAY=self.display, HOME=self.home, XDG_DATA_HOME=os.path.join(self.home, "data"),

@@ -74,6 +74,21 @@ TEST(Artwork, FitToWindowStretchesCutsAndBands)
     EXPECT_TRUE(FitToWindow(original, 3840, 2160).pixels == original.pixels);
 }
 
+TEST(Artwork, DecodingWhileFittingGivesWhatFittingTheDecodedPictureGives)
+{
+    const EmbeddedAssets assets = BuiltInAssets();
+    const Image logo = *DecodeAsset(assets.logo);
+    const std::pair<int32_t, int32_t> windows[] = {{960, 540}, {1920, 1080}, {3840, 2160}, {728, 410}, {1917, 540}, {728, 785}};
+    for (const auto& [width, height] : windows) {
+        const std::optional<Image> fitted = DecodeFitted(assets.logo, width, height);
+        ASSERT_TRUE(fitted) << width;
+        EXPECT_TRUE(fitted->pixels == FitToWindow(logo, width, height).pixels) << width << " x " << height;
+    }
+    const uint8_t garbage[] = "not a picture";
+    EXPECT_FALSE(DecodeFitted({garbage, sizeof garbage}, 960, 540));
+    EXPECT_FALSE(DecodeFitted({assets.logo.data, assets.logo.size / 2}, 960, 540));
+}
+
 TEST(Artwork, ExplosionFramesAreReadRowByRowFromTheTopLeft)
 {
     Image sheet = MakeImage(416, 416);
