@@ -252,6 +252,12 @@ TEST(GameFlow, ALostGame)
     EXPECT_EQ(program.screenState, Idle);
     EXPECT_EQ(FindHotspot(program.hotspots, "gameover_ok"), Hotspot{});
     EXPECT_TRUE(run.CellShows(mine.column, mine.row, program.tiles.covered));
+
+    // A loss leaves the tables as they were.
+    Dispatch(program, CloseEvent());
+    Shutdown(program);
+    const BestTimeTables saved = LoadBestTimes(run.UserFolder());
+    EXPECT_EQ(BestTimesBytes(saved), BestTimesBytes(DefaultBestTimeTables()));
 }
 
 TEST(GameFlow, WinningAtOrUnderTheTenthTime)
