@@ -101,8 +101,8 @@ bool PrepareTiles(Program& program)
 }
 
 // The studio logo and the title picture fitted to the canvas, and the explosion's frames. The two
-// big pictures are decoded side by side (they touch no program state); each decoded original is
-// dropped as soon as it is fitted. Failures are reported in the order logo, title, explosion.
+// big pictures are decoded side by side (they touch no program state) and fitted while they
+// decode. Failures are reported in the order logo, title, explosion.
 bool PrepareSplashPictures(Program& program, const CanvasSize& size)
 {
     const EmbeddedAssets& assets = program.platform.assets;
@@ -150,6 +150,8 @@ void ShowErrorBox(Program& program, const std::string& message)
     if (program.platform.showMessageBoxes) ShowMessageBox(title, message);
 }
 
+// The steps run in a fixed order: each needs what the ones before it set up (the save folder
+// needs the preferences, the error boxes the language, the window size the settings).
 bool Startup(Program& program)
 {
     SDL_Init(SDL_INIT_EVENTS);
