@@ -21,11 +21,14 @@ bool StartVideo(Window& window, const std::string& drivers)
     if (window.videoStarted) return true;
     // Override, so that an SDL_VIDEODRIVER in the environment cannot make the game run invisibly.
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
-    // Present through the native window surface; the GL probe SDL would otherwise make costs
-    // start-up time for nothing, since all drawing is done in software.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     window.videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    // Where the driver has a window surface of its own (X11), present through it: the GL probe
+    // SDL would otherwise make costs start-up time for nothing, since all drawing is done in
+    // software. Wayland has none, so SDL must keep its texture-backed surface there.
+    if (window.videoStarted && SDL_strcmp(SDL_GetCurrentVideoDriver(), "wayland") != 0) {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
     return window.videoStarted;
 }
 

@@ -90,6 +90,32 @@ class XSession:
         shutil.rmtree(self.home, ignore_errors=True)
 
 
+def grab(env, window):
+    """(width, height, rows of RGB bytes) of what an X window shows, read with xwd."""
+    data = subprocess.run(["xwd", "-silent", "-id", window], env=env, capture_output=True, timeout=30).stdout
+    header_size = struct.unpack(">I", data[:4])[0]
+    fields = struct.unpack(">24I", data[4:100])
+    width, height, byte_order, bits, stride, colours = fields[3], fields[4], fields[6], fields[10], fields[11], fields[18]
+    assert bits == 32, "only 32-bit screens are read"
+    pixels = data[header_size + colours * 12:]
+    order = (2, 1, 0) if byte_order == 0 else (1, 2, 3)
+    rows = []
+    for y in range(height):
+        line = pixels[y * stride:y * stride + 4 * width]
+        row = bytearray(3 * width)
+        for channel, offset in enumerate(order):
+            row[channel::3] = line[offset::4]
+        rows.append(bytes(row))
+    return width, height, rows
+
+
+def count_colour(rows, colour):
+    """How many pixels have this RGB colour (counted as byte runs, which is close enough for
+    telling whether a picture is on screen)."""
+    wanted = bytes(colour)
+    return sum(row.count(wanted) for row in rows)
+
+
 def read_png(path):
     """(width, height, colour type, interlace, rows of RGB bytes) of an 8-bit RGB PNG."""
     data = open(path, "rb").read()
