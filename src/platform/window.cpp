@@ -16,13 +16,23 @@ ScreenSize CentredFramePosition(ScreenSize screen, ScreenSize frame)
             (screen.height - std::min(screen.height, frame.height)) / 2};
 }
 
+namespace {
+constexpr int kVideoAttempts = 3;
+constexpr Uint32 kVideoRetryMs = 150;
+}  // namespace
+
 bool StartVideo(Window& window, const std::string& drivers)
 {
     if (window.videoStarted) return true;
     // Override, so that an SDL_VIDEODRIVER in the environment cannot make the game run invisibly.
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    window.videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    // A display server that is busy can turn a connection away for a moment (its queue of new
+    // clients full): try again briefly before calling the display unavailable.
+    for (int attempt = 0; attempt < kVideoAttempts && !window.videoStarted; ++attempt) {
+        if (attempt > 0) SDL_Delay(kVideoRetryMs);
+        window.videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    }
     // Where the driver has a window surface of its own (X11), present through it: the GL probe
     // SDL would otherwise make costs start-up time for nothing, since all drawing is done in
     // software. Wayland has none, so SDL must keep its texture-backed surface there.

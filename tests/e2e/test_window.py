@@ -1,9 +1,7 @@
 """The real game in a private X server: the window, a Ctrl+S screenshot, and SIGTERM."""
-import glob
-import os
 import sys
 
-from xsession import play, TITLE, read_png, wait_for
+from xsession import play, TITLE
 
 
 def scenario(session, window):
@@ -12,11 +10,7 @@ def scenario(session, window):
     assert session.geometry(window) == (480, 270, 960, 540), session.geometry(window)
 
     session.xdotool("windowfocus", "--sync", window)
-    session.xdotool("key", "--clearmodifiers", "ctrl+s")
-    pattern = os.path.join(session.user_folder(), "Dravelock *.png")
-    shot = wait_for("the screenshot", lambda: glob.glob(pattern))[0]
-    # The file is renamed into place whole, so once it is there it is complete.
-    width, height, colour, interlace, rows = read_png(shot)
+    width, height, colour, interlace, rows = session.screenshot()
     assert (width, height, colour, interlace) == (960, 540, 2, 0)
     # The corner of what shows: the logo's blue field, the title's backdrop, or on a slow machine
     # already the status bar.

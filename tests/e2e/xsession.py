@@ -1,6 +1,8 @@
 """Helpers for the end-to-end tests: a private Xvfb, the real game started in it with a temporary
 home, xdotool to act as a player, and polling with deadlines (never fixed sleeps)."""
+import glob
 import os
+import random
 import shutil
 import signal
 import struct
@@ -24,22 +26,25 @@ def wait_for(what, check, timeout=20.0, step=0.05):
 
 class XSession:
     def __init__(self, size="1920x1080"):
-        # Xvfb picks a free display itself and writes its number once it accepts clients.
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{size}x24",
-                                      "-nolisten", "tcp"], pass_fds=(write_end,),
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as numbers:
-            number = numbers.readline().strip()
-        if not number:
-            raise AssertionError("Xvfb did not start")
-        self.display = f":{number}"
-        # The number comes before the server has finished starting; a client that connects too
-        # early is refused, so wait until one is served.
-        probe_env = dict(os.environ, DISPLAY=self.display)
-        wait_for("the X server", lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env=probe_env,
-                                                          capture_output=True).returncode == 0)
+        # A display number of its own, far from the low numbers other servers take and never the
+        # one a server that has just ended used: a client can fail to connect to a freshly reused
+        # number for a moment.
+        for _ in range(20):
+            number = random.randrange(1000, 60000)
+            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                continue
+            self.display = f":{number}"
+            self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", f"{size}x24", "-nolisten", "tcp"],
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            # Ready once it serves a client; gone at once if the number was taken after all.
+            probe_env = dict(os.environ, DISPLAY=self.display)
+            served = lambda: self.xvfb.poll() is not None or subprocess.run(
+                ["xdotool", "getdisplaygeometry"], env=probe_env, capture_output=True).returncode == 0
+            wait_for("the X server", served)
+            if self.xvfb.poll() is None:
+                break
+        else:
+            raise AssertionError("no X server could be started")
         self.home = tempfile.mkdtemp(prefix="dravelock-e2e-")
         self.env = {k: v for k, v in os.environ.items() if k not in ("WAYLAND_DISPLAY", "SDL_VIDEODRIVER")}
         self.env.update(DISPLAY=self.display, HOME=self.home, XDG_DATA_HOME=os.path.join(self.home, "data"),
@@ -51,7 +56,8 @@ class XSession:
 
     def start(self, binary, *args):
         self.output = tempfile.TemporaryFile()
-        self.game = subprocess.Popen([binary, *args], env=self.env, stdout=self.output, stderr=subprocess.STDOUT)
+        self.game = subprocess.Popen([binary, *args], env=self.env, stdout=self.output, stderr=subprocess.STDOUT,
+                                     start_new_session=True)
         try:
             return wait_for("the game window", self.find_window)
         except AssertionError:
@@ -76,6 +82,26 @@ class XSession:
                              timeout=20).stdout
         fields = dict(line.strip().split(":", 1) for line in out.splitlines() if ":" in line)
         return tuple(int(fields[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def screenshot(self):
+        """Presses Ctrl+S and returns the PNG the game saves, read as read_png reads it. The file is
+        renamed into place whole, so once it is there it is complete; it is removed after reading."""
+        pattern = os.path.join(self.user_folder(), "Dravelock *.png")
+        for old in glob.glob(pattern):
+            os.remove(old)
+        # A key chord sent while the window is still taking the focus can go astray: send it again.
+        for attempt in range(10):
+            self.xdotool("key", "--clearmodifiers", "ctrl+s")
+            try:
+                path = wait_for("a screenshot", lambda: glob.glob(pattern), timeout=2)[0]
+                break
+            except AssertionError:
+                if attempt == 9:
+                    raise
+        shot = read_png(path)
+        for taken in glob.glob(pattern):
+            os.remove(taken)
+        return shot
 
     def terminate(self, timeout=10):
         self.game.send_signal(signal.SIGTERM)
