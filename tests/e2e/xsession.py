@@ -26,9 +26,8 @@ def wait_for(what, check, timeout=20.0, step=0.05):
 
 class XSession:
     def __init__(self, size="1920x1080"):
-        # A display number of its own, far from the low numbers other servers take and never the
-        # one a server that has just ended used: a client can fail to connect to a freshly reused
-        # number for a moment.
+        # A display number of its own, away from the low numbers desktops and other tools take, so
+        # that tests running side by side never meet.
         for _ in range(20):
             number = random.randrange(1000, 60000)
             if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
