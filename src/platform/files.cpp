@@ -73,16 +73,8 @@ bool CreateFolders(const std::string& path)
 
 std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes)
 {
-    if (!FileExists(path)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
-        if (bytes.size() > maxBytes) return std::nullopt;
-    }
-    if (in.bad()) return std::nullopt;
+    std::optional<std::string> bytes = ReadFileStart(path, maxBytes + 1);
+    if (bytes && bytes->size() > maxBytes) return std::nullopt;
     return bytes;
 }
 

@@ -134,33 +134,36 @@ std::vector<Span> AreaSpans(int32_t sourceLength, int32_t targetLength)
     return spans;
 }
 
-// Whole-number shrinking: every target pixel is the mean of a factorX x factorY block, the same
-// result the general weights give, in a fraction of the time.
-void ShrinkByWholeFactors(const Image& source, Image& target)
+}  // namespace
+
+bool BeginBlockShrink(BlockShrinker& shrinker, int32_t sourceWidth, int32_t sourceHeight, int32_t width, int32_t height)
 {
-    const int32_t factorX = source.width / target.width;
-    const int32_t factorY = source.height / target.height;
-    const uint32_t area = static_cast<uint32_t>(factorX * factorY);
-    std::vector<uint32_t> sums(static_cast<size_t>(target.width) * 3);
-    for (int32_t y = 0; y < target.height; ++y) {
-        std::fill(sums.begin(), sums.end(), 0);
-        for (int32_t row = y * factorY; row < (y + 1) * factorY; ++row) {
-            const uint8_t* in = source.Row(row);
-            for (int32_t x = 0; x < target.width; ++x) {
-                uint32_t* sum = &sums[static_cast<size_t>(x) * 3];
-                for (int32_t k = 0; k < factorX; ++k, in += 3) {
-                    sum[0] += in[0];
-                    sum[1] += in[1];
-                    sum[2] += in[2];
-                }
-            }
-        }
-        uint8_t* out = target.Row(y);
-        for (size_t i = 0; i < sums.size(); ++i) out[i] = static_cast<uint8_t>((sums[i] + area / 2) / area);
-    }
+    if (width <= 0 || height <= 0 || sourceWidth % width != 0 || sourceHeight % height != 0) return false;
+    // Block sums must fit their 32-bit counters.
+    if (int64_t{sourceWidth / width} * (sourceHeight / height) >= (1 << 20)) return false;
+    if (!ResizeImage(shrinker.target, width, height)) return false;
+    shrinker.factorX = sourceWidth / width;
+    shrinker.factorY = sourceHeight / height;
+    shrinker.sums.assign(static_cast<size_t>(width) * 3, 0);
+    return true;
 }
 
-}  // namespace
+void AddSourceRow(BlockShrinker& shrinker, int32_t y, const uint8_t* pixels)
+{
+    for (int32_t x = 0; x < shrinker.target.width; ++x) {
+        uint32_t* sum = &shrinker.sums[static_cast<size_t>(x) * 3];
+        for (int32_t k = 0; k < shrinker.factorX; ++k, pixels += 3) {
+            sum[0] += pixels[0];
+            sum[1] += pixels[1];
+            sum[2] += pixels[2];
+        }
+    }
+    if ((y + 1) % shrinker.factorY != 0) return;
+    const auto area = static_cast<uint32_t>(shrinker.factorX * shrinker.factorY);
+    uint8_t* out = shrinker.target.Row(y / shrinker.factorY);
+    for (size_t i = 0; i < shrinker.sums.size(); ++i) out[i] = static_cast<uint8_t>((shrinker.sums[i] + area / 2) / area);
+    std::fill(shrinker.sums.begin(), shrinker.sums.end(), 0);
+}
 
 Image ScaleImage(const Image& source, int32_t width, int32_t height)
 {
@@ -170,9 +173,11 @@ Image ScaleImage(const Image& source, int32_t width, int32_t height)
         target.pixels = source.pixels;
         return target;
     }
-    if (source.width % width == 0 && source.height % height == 0 && int64_t{source.width / width} * (source.height / height) < (1 << 20)) {
-        ShrinkByWholeFactors(source, target);
-        return target;
+    BlockShrinker shrinker;
+    if (BeginBlockShrink(shrinker, source.width, source.height, width, height)) {
+        // Whole factors: the same means as the general weights give, in a fraction of the time.
+        for (int32_t y = 0; y < source.height; ++y) AddSourceRow(shrinker, y, source.Row(y));
+        return std::move(shrinker.target);
     }
     const std::vector<Span> columns = AreaSpans(source.width, width);
     const std::vector<Span> rows = AreaSpans(source.height, height);

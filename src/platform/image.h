@@ -59,6 +59,20 @@ Rgb GetPixel(const Image& image, int32_t x, int32_t y);
 void CopyImage(Image& target, const Image& source, int32_t x, int32_t y);
 // Scales smoothly by area averaging: each target pixel is the mean of the source area it covers.
 Image ScaleImage(const Image& source, int32_t width, int32_t height);
+// Shrinking by whole factors, fed one source row at a time, so that the source need never be held
+// whole: every target pixel is the rounded mean of its block, exactly what ScaleImage gives.
+struct BlockShrinker {
+    int32_t factorX = 0;
+    int32_t factorY = 0;
+    Image target;
+    std::vector<uint32_t> sums;  // the block row being summed
+};
+
+// False (and nothing prepared) unless the source sides are whole multiples of the target's.
+bool BeginBlockShrink(BlockShrinker& shrinker, int32_t sourceWidth, int32_t sourceHeight, int32_t width, int32_t height);
+// Source row y, 3 bytes per pixel; rows come in order from the top.
+void AddSourceRow(BlockShrinker& shrinker, int32_t y, const uint8_t* pixels);
+
 // A new width x height image, black, holding the part of source that starts at (x, y).
 Image CutOut(const Image& source, int32_t x, int32_t y, int32_t width, int32_t height);
 

@@ -1,7 +1,6 @@
 #include "ui/artwork.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/png.h"
 
@@ -26,58 +25,32 @@ Image FitToWindow(const Image& picture, int32_t width, int32_t height)
 
 namespace {
 
-// Fits a picture while it is decoded: rows are summed into whole-factor blocks when the fit allows
-// it, else the picture is kept whole and fitted at the end.
+// Fits a picture while it is decoded: rows are shrunk as they come when the fit is a whole-factor
+// stretch, else the picture is kept whole and fitted at the end.
 struct FittingSink {
     int32_t width = 0;  // the window's
     int32_t height = 0;
-    int32_t factorX = 0;  // 0: no streaming, the picture is kept whole
-    int32_t factorY = 0;
-    Image fitted;
+    bool shrinking = false;
+    BlockShrinker shrinker;
     Image whole;
-    std::vector<uint32_t> sums;
 };
-
-// The same test FitToWindow makes for plain stretching, limited to whole factors.
-bool ShrinksByWholeFactors(int32_t pictureWidth, int32_t pictureHeight, int32_t width, int32_t height)
-{
-    if (width <= 0 || height <= 0 || pictureWidth % width != 0 || pictureHeight % height != 0) return false;
-    return pictureWidth < 100 || pictureHeight < 100 || pictureWidth / pictureHeight == width / height;
-}
 
 bool BeginFitting(void* context, int32_t pictureWidth, int32_t pictureHeight)
 {
     auto& sink = *static_cast<FittingSink*>(context);
-    if (!ShrinksByWholeFactors(pictureWidth, pictureHeight, sink.width, sink.height)) {
-        return ResizeImage(sink.whole, pictureWidth, pictureHeight);
-    }
-    sink.factorX = pictureWidth / sink.width;
-    sink.factorY = pictureHeight / sink.height;
-    sink.sums.assign(static_cast<size_t>(sink.width) * 3, 0);
-    return ResizeImage(sink.fitted, sink.width, sink.height);
+    // FitToWindow stretches when the whole-number ratios agree (or the picture is too small for
+    // its percent steps); only those fits can be done row by row.
+    const bool stretches = pictureWidth < 100 || pictureHeight < 100 ||
+                           (sink.height > 0 && pictureWidth / pictureHeight == sink.width / sink.height);
+    sink.shrinking = stretches && BeginBlockShrink(sink.shrinker, pictureWidth, pictureHeight, sink.width, sink.height);
+    return sink.shrinking || ResizeImage(sink.whole, pictureWidth, pictureHeight);
 }
 
 void FitRow(void* context, int32_t y, const uint8_t* pixels)
 {
     auto& sink = *static_cast<FittingSink*>(context);
-    if (sink.factorX == 0) {
-        std::copy_n(pixels, static_cast<size_t>(sink.whole.width) * 3, sink.whole.Row(y));
-        return;
-    }
-    for (int32_t x = 0; x < sink.width; ++x) {
-        uint32_t* sum = &sink.sums[static_cast<size_t>(x) * 3];
-        for (int32_t k = 0; k < sink.factorX; ++k, pixels += 3) {
-            sum[0] += pixels[0];
-            sum[1] += pixels[1];
-            sum[2] += pixels[2];
-        }
-    }
-    if ((y + 1) % sink.factorY != 0) return;
-    // The block row is complete: its rounded means, as ScaleImage computes them.
-    const auto area = static_cast<uint32_t>(sink.factorX * sink.factorY);
-    uint8_t* out = sink.fitted.Row(y / sink.factorY);
-    for (size_t i = 0; i < sink.sums.size(); ++i) out[i] = static_cast<uint8_t>((sink.sums[i] + area / 2) / area);
-    std::fill(sink.sums.begin(), sink.sums.end(), 0);
+    if (sink.shrinking) AddSourceRow(sink.shrinker, y, pixels);
+    else std::copy_n(pixels, static_cast<size_t>(sink.whole.width) * 3, sink.whole.Row(y));
 }
 
 }  // namespace
@@ -92,8 +65,8 @@ std::optional<Image> DecodeFitted(const AssetBytes& asset, int32_t width, int32_
     rows.begin = BeginFitting;
     rows.row = FitRow;
     if (!DecodePngRows(asset.data, asset.size, rows)) return std::nullopt;
-    if (sink.factorX == 0) return FitToWindow(sink.whole, width, height);
-    return std::move(sink.fitted);
+    if (!sink.shrinking) return FitToWindow(sink.whole, width, height);
+    return std::move(sink.shrinker.target);
 }
 
 std::array<Image, kExplosionFrameCount> CutExplosionFrames(const Image& sheet)
